@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "CurveCodes.h"
+#include "CurveWindow.h"
+
+// The calibration routines of one CRV file: its tables (see CurveTables.h)
+// and what reads, derives and lists them.
+namespace CURVEroutines {
+
+// Returns the tables and the main window to the state of no file loaded.
+void ResetCurves();
+
+// Reads the CRV file at path into the tables; reports the outcome itself.
+void ReadCurveFile(const QString& path);
+
+// The part of a path after its last separator.
+QString FileNameOf(const QString& path);
+
+// The caption of a sample set (0..3) or a curve code (240..245); "?" otherwise.
+QString CurveCaption(int16_t key);
+
+// Lists one measured curve (241..245) with its target-sample heights selected.
+void FillCurveList(int16_t code);
+
+// Appends sample n of a set to the Targets list, starting a block at n == 0.
+void AddSampleLine(int16_t set, int16_t n);
+
+// Builds one difference curve from a loaded and an empty curve, and lists it.
+void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode);
+
+// Reports an empty sample set as INVALID, or sorts it by height.
+void CheckTargets(int16_t set);
+
+}  // namespace CURVEroutines

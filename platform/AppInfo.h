@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// What the program says about itself: title, version and where to find it.
+struct AppInfo {
+  static QString Title() { return QStringLiteral("Mirelda"); }
+  static constexpr int kMajor = 3;
+  static constexpr int kMinor = 1;
+  static constexpr int kRevision = 0;
+  // The version information carries no copyright text.
+  static QString Copyright() { return QString(); }
+  static QString WebAddress() { return QStringLiteral("https://mirelda.example.org/"); }
+};
+
+}  // namespace platform

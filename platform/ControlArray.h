@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <memory>
+
+namespace platform {
+
+// A fixed run of controls addressed by index First..Last, like the control
+// arrays of the window layout (the lists and option buttons 240..247).
+template <typename Control, int First, int Last>
+class ControlArray {
+ public:
+  static constexpr int LBound() { return First; }
+  static constexpr int UBound() { return Last; }
+  static constexpr bool Contains(int index) { return index >= First && index <= Last; }
+
+  Control& operator()(int index) const {
+    assert(Contains(index));
+    return *controls_[static_cast<std::size_t>(index - First)];
+  }
+  void Set(int index, std::unique_ptr<Control> control) {
+    assert(Contains(index));
+    controls_[static_cast<std::size_t>(index - First)] = std::move(control);
+  }
+
+ private:
+  std::array<std::unique_ptr<Control>, Last - First + 1> controls_;
+};
+
+}  // namespace platform

@@ -1,0 +1,71 @@
+#include "ListBox.h"
+
+#include <QListWidget>
+
+namespace platform {
+
+ListBox::ListBox(QWidget* parent, Style style)
+    : list_(new QListWidget(parent)), owned_(parent == nullptr) {
+  list_->setSelectionMode(style == Style::Single ? QAbstractItemView::SingleSelection
+                                                 : QAbstractItemView::MultiSelection);
+  list_->setUniformItemSizes(true);
+}
+
+ListBox::~ListBox() {
+  if (owned_) delete list_;
+}
+
+void ListBox::AddItem(const QString& line) {
+  list_->addItem(line);
+}
+
+void ListBox::RemoveItem(int index) {
+  if (index < 0 || index >= list_->count()) return;
+  delete list_->takeItem(index);
+}
+
+int ListBox::ListCount() const {
+  return list_->count();
+}
+
+QString ListBox::List(int index) const {
+  const QListWidgetItem* item = list_->item(index);
+  return item ? item->text() : QString();
+}
+
+int ListBox::ListIndex() const {
+  return list_->currentRow();
+}
+
+void ListBox::SetListIndex(int index) {
+  // Moving the current line must not change any selection mark.
+  list_->setCurrentRow(index, QItemSelectionModel::NoUpdate);
+  if (QListWidgetItem* item = list_->item(index)) list_->scrollToItem(item);
+}
+
+bool ListBox::Selected(int index) const {
+  const QListWidgetItem* item = list_->item(index);
+  return item && item->isSelected();
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+  if (QListWidgetItem* item = list_->item(index)) item->setSelected(selected);
+}
+
+bool ListBox::Visible() const {
+  return !list_->isHidden();
+}
+void ListBox::SetVisible(bool visible) {
+  list_->setVisible(visible);
+}
+bool ListBox::Enabled() const {
+  return list_->isEnabled();
+}
+void ListBox::SetEnabled(bool enabled) {
+  list_->setEnabled(enabled);
+}
+void ListBox::SetFocus() {
+  list_->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace platform
