@@ -2,9 +2,5 @@
 #include "CURVEroutines.h"
 
 namespace CURVEroutines {
-void ResetCurves() {}
 void ReadCurveFile(const QString&) {}
-QString FileNameOf(const QString& path) {
-  return path;
-}
 }  // namespace CURVEroutines

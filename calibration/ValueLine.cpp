@@ -1,0 +1,45 @@
+#include "ValueLine.h"
+
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+
+namespace CURVEroutines {
+
+namespace {
+
+// Nearest integer, a tie going to the even one, whatever the FPU rounding mode.
+double RoundHalfEven(double x) {
+  const double down = std::floor(x);
+  const double rest = x - down;
+  if (rest > 0.5) return down + 1;
+  if (rest < 0.5) return down;
+  return std::fmod(down, 2.0) == 0.0 ? down : down + 1;
+}
+
+}  // namespace
+
+int64_t VoltHundredths(int32_t raw) {
+  // The reading passes through single precision; times 500 / 65536 is then
+  // exact in double, so ties are seen exactly.
+  const double scaled = static_cast<double>(static_cast<float>(raw)) * 500.0 / 65536.0;
+  const double k = RoundHalfEven(scaled);
+  // The volts are held in single precision before they are formatted to two places.
+  const float volts = static_cast<float>(k / 100.0);
+  return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
+}
+
+QString ValueLine(int16_t label, int32_t raw) {
+  const int64_t hundredths = VoltHundredths(raw);
+  const int64_t magnitude = std::llabs(hundredths);
+  QString line;
+  if (label < 10) line += QStringLiteral("  ");
+  line += QString::number(label) + QStringLiteral("%=");
+  // Zero hundredths shows "0.00V" even for a small negative reading.
+  if (hundredths < 0) line += QLatin1Char('-');
+  line += QString::number(magnitude / 100) + QLocale().decimalPoint() +
+          QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0')) + QLatin1Char('V');
+  return line;
+}
+
+}  // namespace CURVEroutines

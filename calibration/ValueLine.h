@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace CURVEroutines {
+
+// The hundredths of a volt shown for a raw reading (65536 counts are 5 V),
+// rounded half to even the way the lists show them.
+int64_t VoltHundredths(int32_t raw);
+
+// One list line for a height label and a raw reading, e.g. "  5%=1.00V".
+// The decimal separator is that of the default QLocale.
+QString ValueLine(int16_t label, int32_t raw);
+
+}  // namespace CURVEroutines
