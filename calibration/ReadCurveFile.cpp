@@ -1,0 +1,177 @@
+#include <cstdint>
+#include <string_view>
+
+#include "AsciiCase.h"
+#include "CURVEroutines.h"
+#include "CrvLines.h"
+#include "CurveTables.h"
+#include "MessageBox.h"
+#include "TextLineReader.h"
+
+namespace CURVEroutines {
+
+namespace {
+
+constexpr int16_t kSeekingHeader = -1;
+constexpr int16_t kInTrailer = kLastHeight + 1;
+constexpr int16_t kNoSection = -1;
+// The most samples one heading may be followed by; the next one is an error.
+constexpr int16_t kSampleLimit = kSampleSlots - 1;
+// Line numbers are 16-bit: a longer file is refused at the first line past it.
+constexpr int32_t kLastLineNumber = 32767;
+
+// Watched across each whole line, so a line too long to keep still gets the
+// outcome the format gives it.
+constexpr std::size_t kWatchPercentComma = 0;
+constexpr std::size_t kWatchComma = 1;
+
+platform::TextLineReaderOptions ReaderOptions() {
+  platform::TextLineReaderOptions options;
+  options.watch = {"%,", ","};
+  return options;
+}
+
+enum class Outcome { Continue, FormatError };
+
+// The state of one read while it walks the lines of the file.
+class CrvReader {
+ public:
+  Outcome Handle(const platform::TextLine& line);
+  bool Complete() const { return rowState_ == kInTrailer; }
+
+ private:
+  Outcome HandleDataRow(const platform::TextLine& line);
+  Outcome HandleTrailer(const platform::TextLine& line);
+  Outcome HandleSample(const platform::TextLine& line);
+  Outcome HandleElev(const platform::TextLine& line);
+
+  int16_t rowState_ = kSeekingHeader;
+  int16_t section_ = kNoSection;
+  int16_t sampleNumber_ = 0;
+  int16_t elevCount_ = 0;
+};
+
+Outcome CrvReader::Handle(const platform::TextLine& line) {
+  if (rowState_ == kSeekingHeader) {
+    if (!line.truncated && EqualsUpper(line.head, kHeaderUpper)) rowState_ = 0;
+    return Outcome::Continue;
+  }
+  if (rowState_ < kInTrailer) return HandleDataRow(line);
+  return HandleTrailer(line);
+}
+
+Outcome CrvReader::HandleDataRow(const platform::TextLine& line) {
+  const auto values = line.truncated ? std::nullopt : ParseDataRow(line.head, rowState_);
+  if (!values) return Outcome::FormatError;
+  for (int16_t code = kDynamic; code <= kEmptyDown; ++code) {
+    CurveValues(code, rowState_) = (*values)[static_cast<std::size_t>(code - kDynamic)];
+  }
+  ++rowState_;
+  return Outcome::Continue;
+}
+
+Outcome CrvReader::HandleTrailer(const platform::TextLine& line) {
+  for (int16_t set = 0; set < kSampleSets; ++set) {
+    if (!line.truncated && EqualsUpper(line.head, CurveCaption(set).toUpper().toStdString())) {
+      section_ = set;
+      sampleNumber_ = 0;
+    }
+  }
+  return section_ == kNoSection ? HandleElev(line) : HandleSample(line);
+}
+
+Outcome CrvReader::HandleSample(const platform::TextLine& line) {
+  // Comments inside a section are lines without "%,".
+  if (!line.contains[kWatchPercentComma] || line.length == 0) return Outcome::Continue;
+  const auto sample = line.truncated ? std::nullopt : ParseSampleLine(line.head);
+  if (!sample) return Outcome::FormatError;
+  SamplesPresent(section_) = true;
+  SampleHeight(section_, sampleNumber_) = sample->height;
+  SampleValue(section_, sampleNumber_) = sample->value;
+  AddSampleLine(section_, sampleNumber_);
+  ++sampleNumber_;
+  // The sample that reaches the limit stays stored and listed; slot 50 stays empty.
+  return sampleNumber_ >= kSampleLimit ? Outcome::FormatError : Outcome::Continue;
+}
+
+Outcome CrvReader::HandleElev(const platform::TextLine& line) {
+  if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) return Outcome::Continue;
+  const auto elev = line.truncated ? std::nullopt : ParseElevLine(line.head);
+  if (!elev) return Outcome::FormatError;
+  (elev->up ? ElevUpHeight : ElevDownHeight) = elev->height;
+
+  CurveWindow& window = MainWindow();
+  platform::ListBox& targets = window.ListData(kTargets);
+  if (elevCount_ == 0) {
+    targets.AddItem(QStringLiteral("Elevation Switch"));
+    window.ListSelect(kTargets).SetEnabled(true);
+    targets.SetEnabled(true);
+  }
+  // A third line is refused only after its height replaced the stored one.
+  if (++elevCount_ > 2) return Outcome::FormatError;
+  targets.AddItem(elev->up ? QStringLiteral("Up @%1%").arg(ElevUpHeight)
+                           : QStringLiteral("Down @%1%").arg(ElevDownHeight));
+  return Outcome::Continue;
+}
+
+void ReportSuccess(const QString& path) {
+  CurveWindow& window = MainWindow();
+  window.PrintMessage(QStringLiteral("Success!"), 1);
+  CurveFilePath = path;
+  for (int16_t set = 0; set < kSampleSets; ++set) CheckTargets(set);
+  for (int16_t code = kDynamic; code <= kEmptyDown; ++code) {
+    CurvePresent(code) = true;
+    FillCurveList(code);
+  }
+  ComputeDelta(kLoadedUp, kEmptyUp, kDeltaUp);
+  ComputeDelta(kLoadedDown, kEmptyDown, kDeltaDown);
+  DeltaPresent(kDeltaUp) = true;
+  DeltaPresent(kDeltaDown) = true;
+  // Selecting the Targets button runs its click handling, which shows that list.
+  window.ListSelect(kTargets).SetValue(true);
+  window.ShowChart();
+  window.mnuFilePrintChart().SetEnabled(true);
+}
+
+void Warn(const QString& text) {
+  platform::ShowMessage(text, platform::MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+void ReadCurveFile(const QString& path) {
+  ResetCurves();
+  platform::TextLineReader file(ReaderOptions());
+  if (!file.Open(path)) {
+    Warn(QStringLiteral("Could not open ") + path);
+    MainWindow().PrintMessage(QStringLiteral("Could not open file!"), 1);
+    return;
+  }
+  MainWindow().PrintMessage(QString(), 1);
+  MainWindow().PrintMessage(QStringLiteral("Reading data from ") + FileNameOf(path), 1);
+
+  CrvReader reader;
+  platform::TextLine line;
+  int32_t lineNumber = 0;
+  platform::TextLineReader::Result result;
+  while ((result = file.Next(line)) == platform::TextLineReader::Result::Line) {
+    ++lineNumber;
+    if (lineNumber > kLastLineNumber || reader.Handle(line) == Outcome::FormatError) {
+      file.Close();
+      const QString number = QString::number(lineNumber);
+      Warn(QStringLiteral("Problem with ") + path + QStringLiteral(" at line ") + number);
+      MainWindow().PrintMessage(QStringLiteral("Problem at line ") + number + QStringLiteral("!"),
+                                1);
+      return;
+    }
+  }
+  file.Close();
+  // A read error part-way is no success, even after the last data row.
+  if (result == platform::TextLineReader::Result::End && reader.Complete()) {
+    ReportSuccess(path);
+  } else {
+    Warn(QStringLiteral("Could not fully process ") + path);
+  }
+}
+
+}  // namespace CURVEroutines
