@@ -1,0 +1,86 @@
+#include "FileOpenDialog.h"
+
+#include <QFileDialog>
+
+namespace platform {
+
+namespace {
+
+CommonDialog::OpenHandler& CurrentHandler() {
+  static CommonDialog::OpenHandler handler;
+  return handler;
+}
+
+// Every spelling of pattern with its letters in either case, the given one first.
+QStringList CaseVariants(const QString& pattern) {
+  QStringList variants{QString()};
+  for (const QChar c : pattern) {
+    const QChar lower = c.toLower();
+    const QChar upper = c.toUpper();
+    QStringList next;
+    for (const QString& head : variants) {
+      next << head + c;
+      if (lower != upper) next << head + (c == lower ? upper : lower);
+    }
+    variants = next;
+  }
+  variants.removeDuplicates();
+  return variants;
+}
+
+// Patterns with more letters than this are left as they are: 2^n spellings.
+constexpr int kMaxWidenedLetters = 6;
+
+QString WidenPatterns(const QString& patterns) {
+  QStringList widened;
+  for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString trimmed = pattern.trimmed();
+    int letters = 0;
+    for (const QChar c : trimmed) letters += c.isLetter() ? 1 : 0;
+    widened << (letters <= kMaxWidenedLetters ? CaseVariants(trimmed) : QStringList{trimmed});
+  }
+  return widened.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    // The description keeps its own text; the dialog shows it and hides the
+    // widened list of patterns that follows in parentheses.
+    filters << parts[i] + QStringLiteral(" (") + WidenPatterns(parts[i + 1]) + QLatin1Char(')');
+  }
+  return filters;
+}
+
+bool CommonDialog::ShowOpen() {
+  if (CurrentHandler()) {
+    FileName = CurrentHandler()(*this);
+    return !FileName.isEmpty();
+  }
+  QFileDialog dialog(parent_, DialogTitle);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode((Flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
+                                                   : QFileDialog::AnyFile);
+  // Qt's own dialog offers no read-only check box, so kHideReadOnly needs nothing.
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  const QStringList filters = QtNameFilters(Filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!FileName.isEmpty()) dialog.selectFile(FileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    FileName.clear();
+    return false;
+  }
+  FileName = dialog.selectedFiles().constFirst();
+  return true;
+}
+
+CommonDialog::OpenHandler CommonDialog::SetOpenHandler(OpenHandler handler) {
+  OpenHandler previous = std::move(CurrentHandler());
+  CurrentHandler() = std::move(handler);
+  return previous;
+}
+
+}  // namespace platform
