@@ -1,0 +1,121 @@
+// The main window's commands: start-up, load, list choice, print and quit.
+#include <QCloseEvent>
+#include <QShowEvent>
+
+#include "CURVEroutines.h"
+#include "CurveTables.h"
+#include "FrmCURVE.h"
+#include "FrmChart.h"
+#include "MessageBox.h"
+#include "StartName.h"
+#include "WindowPrinter.h"
+
+using CURVEroutines::kFirstCode;
+using CURVEroutines::kLastCode;
+
+FrmCURVE::StartOutcome FrmCURVE::Form_Load(const QString& argumentString) {
+  txtStatus_.SetText(QString());
+  for (int16_t i = kFirstCode; i <= kLastCode; ++i) {
+    ListData(i).SetVisible(false);
+    ListSelect(i).SetEnabled(false);
+    ListSelect(i).SetValue(false);
+  }
+  if (argumentString.isEmpty()) {
+    PrintMessage(QStringLiteral("LOAD a CRV file, to view it"), 1);
+    return StartOutcome::Show;
+  }
+  const QString name = mainwindow::WithoutQuotePair(argumentString);
+  if (!mainwindow::PassesCrvNameTest(name)) {
+    platform::ShowMessage(mainwindow::CannotProcessText(name));
+    return StartOutcome::End;
+  }
+  CURVEroutines::ReadCurveFile(name);
+  return StartOutcome::Show;
+}
+
+void FrmCURVE::CmdLoad_Click() {
+  platform::CommonDialog& dialog = dlgCommonDialog_;
+  dialog.CancelError = false;
+  dialog.DialogTitle = QStringLiteral("Select Calibration Curve File");
+  dialog.Flags = platform::CommonDialog::kFileMustExist | platform::CommonDialog::kHideReadOnly;
+  dialog.FileName = QString();
+  dialog.Filter = QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV");
+  dialog.ShowOpen();
+  const QString name = dialog.FileName;
+  if (name.isEmpty()) return;
+  if (!mainwindow::PassesCrvNameTest(name)) {
+    platform::ShowMessage(mainwindow::CannotProcessText(name));
+    return;
+  }
+  CURVEroutines::ReadCurveFile(name);
+}
+
+void FrmCURVE::ListSelect_Click(int16_t index) {
+  for (int16_t i = kFirstCode; i <= kLastCode; ++i) ListData(i).SetVisible(false);
+  ListData(index).SetVisible(true);
+}
+
+void FrmCURVE::mnuFilePrintChart_Click() {
+  // The user may have closed the chart window: rebuild it, hidden, to print it.
+  if (!ChartLoaded()) LoadChart();
+  switch (platform::PrintWindowImage(chart_)) {
+    case platform::PrintResult::Printed:
+      break;
+    case platform::PrintResult::NoPrinter:
+      platform::ShowMessage(
+          QStringLiteral("No default printer is set up: the chart was not printed."));
+      break;
+    case platform::PrintResult::Failed:
+      platform::ShowMessage(
+          QStringLiteral("The printer could not be used: the chart was not printed."));
+      break;
+  }
+}
+
+void FrmCURVE::cmdQuit_Click() {
+  close();
+}
+
+void FrmCURVE::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+void FrmCURVE::Form_Unload() {
+  UnloadChart();
+}
+
+void FrmCURVE::ShowChart() {
+  if (!ChartLoaded()) LoadChart();
+  chart_->show();
+}
+
+void FrmCURVE::UnloadChart() {
+  delete chart_;
+}
+
+void FrmCURVE::LoadChart() {
+  chart_ = new FrmChart(CURVEroutines::CurveFilePath);
+  connect(chart_, &FrmChart::ClosedByUser, this, &FrmCURVE::ChartClosedByUser);
+  PlaceChart();
+}
+
+void FrmCURVE::PlaceChart() {
+  // Left edge on this window's right edge, the tops level.
+  const QRect frame = frameGeometry();
+  chart_->move(frame.x() + frame.width(), frame.y());
+}
+
+void FrmCURVE::ChartClosedByUser() {
+  // Closing the chart window unloads it; it is rebuilt when needed again.
+  FrmChart* closed = chart_;
+  chart_ = nullptr;
+  closed->deleteLater();
+}
+
+void FrmCURVE::showEvent(QShowEvent* event) {
+  // A chart opened by the start-up's read was placed before this window had
+  // its place on the screen.
+  if (!event->spontaneous() && ChartLoaded() && chart_->isVisible()) PlaceChart();
+  QMainWindow::showEvent(event);
+}
