@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAction>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "ControlArray.h"
+#include "CurveCodes.h"
+#include "CurveWindow.h"
+#include "ListBox.h"
+#include "MenuItem.h"
+#include "MessageBox.h"
+#include "OptionButton.h"
+
+// A stand-in main window for the calibration routines: real list boxes, option
+// buttons and menu item in a widget that is never shown. It records, in one
+// sequence, the status lines ("log: ..."), message boxes ("box: ..." or
+// "warn: ..." with the exclamation icon) and chart calls, so tests can check
+// their order. Selecting an option button shows that list alone, as the main
+// window's click handling does.
+class FakeCurveWindow : public CURVEroutines::CurveWindow {
+ public:
+  FakeCurveWindow();
+  ~FakeCurveWindow() override;
+
+  platform::ListBox& ListData(int16_t code) override { return lists_(code); }
+  platform::OptionButton& ListSelect(int16_t code) override { return buttons_(code); }
+  platform::MenuItem& mnuFilePrintChart() override { return printChart_; }
+  void PrintMessage(const QString& msg, int16_t newlineflag) override;
+  void ShowChart() override { events.append(QStringLiteral("chart: show")); }
+  void UnloadChart() override { events.append(QStringLiteral("chart: unload")); }
+  void Refresh() override {}
+
+  // The lines of a list, a selected line prefixed with "*".
+  QStringList Lines(int16_t code);
+  // The curve codes whose list is visible.
+  QList<int> VisibleLists();
+  // Only the status lines, in order.
+  QStringList Log() const;
+
+  QStringList events;
+
+ private:
+  // Parent of the controls, never shown; it outlives them and deletes their widgets.
+  QWidget host_;
+  platform::ControlArray<platform::ListBox, CURVEroutines::kFirstCode, CURVEroutines::kLastCode>
+      lists_;
+  platform::OptionGroup group_{&host_};
+  platform::ControlArray<platform::OptionButton, CURVEroutines::kFirstCode,
+                         CURVEroutines::kLastCode>
+      buttons_;
+  QAction printAction_;
+  platform::MenuItem printChart_{&printAction_};
+  platform::MessageHandler previousHandler_;
+};
