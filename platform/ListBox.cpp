@@ -1,11 +1,37 @@
 #include "ListBox.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 
 namespace platform {
 
+namespace {
+
+// Space marks the current line and nothing else. Qt's list would also take
+// the blank as the start of a type-ahead search and, since value lines begin
+// with blanks, move on to the next line and mark that one too.
+class LineList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+      QListWidget::keyPressEvent(event);
+      return;
+    }
+    if (QListWidgetItem* item = currentItem()) {
+      const bool toggles = selectionMode() == QAbstractItemView::MultiSelection;
+      item->setSelected(toggles ? !item->isSelected() : true);
+    }
+    event->accept();
+  }
+};
+
+}  // namespace
+
 ListBox::ListBox(QWidget* parent, Style style)
-    : list_(new QListWidget(parent)), owned_(parent == nullptr) {
+    : list_(new LineList(parent)), owned_(parent == nullptr) {
   list_->setSelectionMode(style == Style::Single ? QAbstractItemView::SingleSelection
                                                  : QAbstractItemView::MultiSelection);
   list_->setUniformItemSizes(true);

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 namespace platform {
 
@@ -23,10 +24,12 @@ StatusBox::~StatusBox() {
   if (owned_) delete edit_;
 }
 
-// The document keeps paragraphs; the log keeps CR LF line ends.
+// The document keeps paragraphs; the log keeps CR LF line ends. The raw text
+// keeps every character as set (the plain text would turn no-break spaces into
+// blanks); its paragraph separators are the line ends.
 QString StatusBox::Text() const {
-  QString text = edit_->toPlainText();
-  text.replace(kLf, kCrLf);
+  QString text = edit_->document()->toRawText();
+  text.replace(QChar(QChar::ParagraphSeparator), kCrLf);
   return text;
 }
 
