@@ -201,6 +201,29 @@ class TestReaderOutcomes : public QObject {
     ReadCurveFile(path);
     QCOMPARE(window.events.mid(3).join('\n'), after.join('\n').replace("{path}", path));
   }
+
+  // The example files shipped with the program read as their names promise.
+  void examples_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("strain") << "strain-car1.CRV"
+                            << "chart: show";
+    QTest::newRow("pressure") << "pressure-car2.CRV"
+                              << "chart: show";
+    QTest::newRow("bad row") << "bad-row.CRV"
+                             << "log: Problem at line 43!";
+    QTest::newRow("ends early") << "ends-early.CRV"
+                                << "warn: Could not fully process " MIRELDA_EXAMPLES_DIR
+                                   "/ends-early.CRV";
+  }
+  void examples() {
+    QFETCH(QString, name);
+    QFETCH(QString, lastLine);
+    FakeCurveWindow window;
+    ReadCurveFile(QStringLiteral(MIRELDA_EXAMPLES_DIR "/") + name);
+    QCOMPARE(window.events.last(), lastLine);
+    QCOMPARE(window.events.contains("log: Empty Up Samples INVALID!"), name.startsWith("pressure"));
+  }
 };
 
 QTEST_MAIN(TestReaderOutcomes)
