@@ -12,7 +12,7 @@ QString AppendToLog(const QString& log, const QString& msg, int16_t newlineflag)
   const QString tail = newlineflag != 0 ? msg + kCrLf : msg;
   const qsizetype excess = log.size() + tail.size() - kStatusLogLimit;
   qsizetype cut = 0;
-  while (cut < excess) {
+  while (cut < excess && cut < log.size()) {
     const qsizetype lineEnd = log.indexOf(kCrLf, cut);
     // The last line is unfinished and so joins msg: it goes as a whole too.
     cut = lineEnd < 0 ? log.size() : lineEnd + kCrLf.size();

@@ -18,6 +18,8 @@ StatusBox::StatusBox(QWidget* parent)
   edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit_->setUndoRedoEnabled(false);
+  // Tab moves on to the next control rather than typing a tab.
+  edit_->setTabChangesFocus(true);
 }
 
 StatusBox::~StatusBox() {
