@@ -59,6 +59,11 @@ void CheckOutcome() {
 
   if (!success) {
     Check(window->VisibleLists().isEmpty(), "no list visible after a failure");
+    // Lists 241..247 keep the lines of an earlier success, or none.
+    for (int16_t code = kDynamic; code <= kDeltaDown; ++code) {
+      const int count = window->ListData(code).ListCount();
+      Check(count == 0 || count == kLastHeight + (code <= kEmptyDown ? 2 : 1), "kept list length");
+    }
     const QString warning = warnings.value(0);
     const QString problem = QStringLiteral("Problem with ") + path + QStringLiteral(" at line ");
     if (warning.startsWith(problem)) {
