@@ -27,7 +27,6 @@ class PlatformAdapters : public QObject {
 
   void toggleListMarksManyLines();
   void singleListMovesTheMark();
-  void currentLineLeavesMarksAlone();
 };
 
 void PlatformAdapters::statusTextKeepsCrLf_data() {
@@ -202,20 +201,6 @@ void PlatformAdapters::singleListMovesTheMark() {
   QTest::keyClick(list.widget(), Qt::Key_Space);
   QCOMPARE(Marks(list), (std::vector<bool>{true, false, false}));
   QCOMPARE(list.ListIndex(), 0);
-}
-
-void PlatformAdapters::currentLineLeavesMarksAlone() {
-  for (const auto style : {platform::ListBox::Style::Single, platform::ListBox::Style::Toggle}) {
-    platform::ListBox list(nullptr, style);
-    for (int i = 0; i < 4; ++i) list.AddItem(QString::number(i));
-    list.SetSelected(1, true);
-    list.SetListIndex(3);
-    QCOMPARE(list.ListIndex(), 3);
-    QCOMPARE(Marks(list), (std::vector<bool>{false, true, false, false}));
-    // Removing the first line shifts the marks with their lines.
-    list.RemoveItem(0);
-    QCOMPARE(Marks(list), (std::vector<bool>{true, false, false}));
-  }
 }
 
 QTEST_MAIN(PlatformAdapters)

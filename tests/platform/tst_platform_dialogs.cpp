@@ -1,14 +1,8 @@
-// The file-open dialog's filter and seam, the argument string, and printing a
-// window's image through the PDF seam.
-#include <QFileInfo>
-#include <QLabel>
+// The file-open dialog: its filter on a file system that tells cases apart, and its seam.
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "CommandLine.h"
 #include "FileOpenDialog.h"
-#include "WindowPrinter.h"
 
 class PlatformDialogs : public QObject {
   Q_OBJECT
@@ -16,11 +10,7 @@ class PlatformDialogs : public QObject {
  private slots:
   void filterListsEveryCase_data();
   void filterListsEveryCase();
-  void filterKeepsItsDescriptions();
   void seamSeesMembersAndAnswers();
-  void argumentString_data();
-  void argumentString();
-  void printsHiddenWindowToPdf();
 };
 
 namespace {
@@ -57,15 +47,6 @@ void PlatformDialogs::filterListsEveryCase() {
   QCOMPARE(Lists(filters.first(), fileName), listed);
 }
 
-void PlatformDialogs::filterKeepsItsDescriptions() {
-  const QStringList filters =
-      platform::QtNameFilters(QStringLiteral("Curves (*.CRV)|*.CRV|All (*.*)|*.*"));
-  QCOMPARE(filters.size(), 2);
-  QVERIFY(filters[0].startsWith(QStringLiteral("Curves (*.CRV) (")));
-  QCOMPARE(filters[1], QStringLiteral("All (*.*) (*.*)"));
-  QVERIFY(platform::QtNameFilters(QString()).isEmpty());
-}
-
 void PlatformDialogs::seamSeesMembersAndAnswers() {
   QStringList titles;
   const auto previous =
@@ -82,45 +63,6 @@ void PlatformDialogs::seamSeesMembersAndAnswers() {
   QCOMPARE(dialog.FileName, QString());
   QCOMPARE(titles, (QStringList{QStringLiteral("Pick"), QStringLiteral("Pick")}));
   platform::CommonDialog::SetOpenHandler(previous);
-}
-
-void PlatformDialogs::argumentString_data() {
-  QTest::addColumn<QStringList>("arguments");
-  QTest::addColumn<QString>("expected");
-  QTest::newRow("none") << QStringList{QStringLiteral("mirelda")} << QString();
-  QTest::newRow("one") << QStringList{QStringLiteral("mirelda"), QStringLiteral("a.crv")}
-                       << QStringLiteral("a.crv");
-  QTest::newRow("unquoted blanks")
-      << QStringList{QStringLiteral("mirelda"), QStringLiteral("Lift"), QStringLiteral("car.CRV")}
-      << QStringLiteral("Lift car.CRV");
-  QTest::newRow("quotes reach the program")
-      << QStringList{QStringLiteral("mirelda"), QStringLiteral("\"a b.crv\"")}
-      << QStringLiteral("\"a b.crv\"");
-  QTest::newRow("empty argument kept")
-      << QStringList{QStringLiteral("mirelda"), QString(), QStringLiteral("x")}
-      << QStringLiteral(" x");
-}
-
-void PlatformDialogs::argumentString() {
-  QFETCH(QStringList, arguments);
-  QFETCH(QString, expected);
-  QCOMPARE(platform::ArgumentString(arguments), expected);
-}
-
-void PlatformDialogs::printsHiddenWindowToPdf() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
-  const QString previous = platform::SetPrintOutputFile(pdf);
-  QLabel window(QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
-  window.resize(625, 502);
-  QCOMPARE(platform::PrintWindowImage(&window), platform::PrintResult::Printed);
-  QVERIFY(!window.isVisible());
-  QVERIFY(QFileInfo(pdf).size() > 1000);
-  QFile file(pdf);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.read(5) == "%PDF-");
-  platform::SetPrintOutputFile(previous);
 }
 
 QTEST_MAIN(PlatformDialogs)
