@@ -21,8 +21,12 @@ class LineList : public QListWidget {
       return;
     }
     if (QListWidgetItem* item = currentItem()) {
-      const bool toggles = selectionMode() == QAbstractItemView::MultiSelection;
-      item->setSelected(toggles ? !item->isSelected() : true);
+      if (selectionMode() == QAbstractItemView::MultiSelection) {
+        item->setSelected(!item->isSelected());
+      } else {
+        // One mark at most: marking this line takes it from the one before.
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+      }
     }
     event->accept();
   }
@@ -34,7 +38,10 @@ ListBox::ListBox(QWidget* parent, Style style)
     : list_(new LineList(parent)), owned_(parent == nullptr) {
   list_->setSelectionMode(style == Style::Single ? QAbstractItemView::SingleSelection
                                                  : QAbstractItemView::MultiSelection);
-  list_->setUniformItemSizes(true);
+  // A line too wide for the list is scrolled to, never shortened with an
+  // ellipsis: a cut value line would show a different number.
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 ListBox::~ListBox() {
