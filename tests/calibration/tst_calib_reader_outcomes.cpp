@@ -38,7 +38,6 @@ QByteArray WithLine(int n, const QByteArray& text) {
   return lines.join("\r\n") + "\r\n";
 }
 
-constexpr int kFirstRowLine = 4;   // preamble 2 lines, header on line 3
 constexpr int kTrailerLine = 105;  // first line after the row of 100 %
 
 }  // namespace
