@@ -17,63 +17,6 @@
 #include "MessageBox.h"
 #include "WindowPrinter.h"
 
-class MainCommands : public QObject {
-  Q_OBJECT
-
- private slots:
-  void initTestCase();
-  void init();
-  void cleanup();
-
-  void startArguments_data();
-  void startArguments();
-  void loadCommand_data();
-  void loadCommand();
-  void dialogIsSetUpAfresh();
-  void switchingLists();
-  void chartOpensBesideTheMainWindow();
-  void printsRebuiltChartToPdf();
-  void printWithoutPrinterSaysSo();
-  void quitClosesBothWindows_data();
-  void quitClosesBothWindows();
-
- private:
-  QString Write(const QString& relativePath, const QByteArray& bytes);
-  // What a window shows, to tell that a command changed nothing.
-  static QString Snapshot(FrmCURVE& w);
-
-  QTemporaryDir dir_;
-  QString good_;    // a complete file
-  QString second_;  // another complete file
-  QString blanks_;  // a complete file under a path with blanks, lower-case extension
-  QString notes_;   // an existing file that is no CRV
-  QStringList messages_;
-  platform::MessageHandler previousHandler_;
-};
-
-QString MainCommands::Write(const QString& relativePath, const QByteArray& bytes) {
-  const QString path = dir_.filePath(relativePath);
-  QDir().mkpath(QFileInfo(path).path());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("write");
-  return path;
-}
-
-QString MainCommands::Snapshot(FrmCURVE& w) {
-  QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +
-              QString::number(w.mnuFilePrintChart().Enabled()) + QStringLiteral("|chart=") +
-              (w.ChartLoaded() ? w.Chart()->TitleText() : QStringLiteral("none"));
-  for (int16_t c = 240; c <= 247; ++c) {
-    s += QStringLiteral("|%1:%2%3%4:%5")
-             .arg(c)
-             .arg(w.ListData(c).Visible())
-             .arg(w.ListSelect(c).Enabled())
-             .arg(w.ListSelect(c).Value())
-             .arg(w.ListData(c).ListCount());
-  }
-  return s + QStringLiteral("|path=") + CURVEroutines::CurveFilePath;
-}
-
 namespace {
 // A complete file with elevation switches and a sample in every set.
 QByteArray CompleteCrv(const QByteArray& firstLine) {
@@ -86,254 +29,292 @@ QByteArray CompleteCrv(const QByteArray& firstLine) {
 }
 }  // namespace
 
-void MainCommands::initTestCase() {
-  QVERIFY(dir_.isValid());
-  good_ = Write(QStringLiteral("CAR1.CRV"), CompleteCrv("Car 1"));
-  second_ = Write(QStringLiteral("car2.Crv"), CompleteCrv("Car 2"));
-  blanks_ = Write(QStringLiteral("Lift Data/car 3.crv"), CompleteCrv("Car 3"));
-  notes_ = Write(QStringLiteral("notes.txt"), "not a curve\r\n");
-  // Relative names such as ".crv" are looked up here, where no such file is.
-  QDir::setCurrent(dir_.path());
-}
+class MainCommands : public QObject {
+  Q_OBJECT
 
-void MainCommands::init() {
-  messages_.clear();
-  previousHandler_ = platform::SetMessageHandler(
-      [this](const QString& text, platform::MessageIcon) { messages_ << text; });
-}
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    good_ = Write(QStringLiteral("CAR1.CRV"), CompleteCrv("Car 1"));
+    second_ = Write(QStringLiteral("car2.Crv"), CompleteCrv("Car 2"));
+    blanks_ = Write(QStringLiteral("Lift Data/car 3.crv"), CompleteCrv("Car 3"));
+    notes_ = Write(QStringLiteral("notes.txt"), "not a curve\r\n");
+    // Relative names such as ".crv" are looked up here, where no such file is.
+    QDir::setCurrent(dir_.path());
+  }
 
-void MainCommands::cleanup() {
-  platform::SetMessageHandler(previousHandler_);
-  platform::CommonDialog::SetOpenHandler(nullptr);
-  platform::SetPrintOutputFile(QString());
-}
+  void init() {
+    messages_.clear();
+    previousHandler_ = platform::SetMessageHandler(
+        [this](const QString& text, platform::MessageIcon) { messages_ << text; });
+  }
 
-void MainCommands::startArguments_data() {
-  QTest::addColumn<QString>("argument");
-  QTest::addColumn<bool>("shows");
-  QTest::addColumn<QStringList>("messages");
-  QTest::addColumn<QString>("status");
-  QTest::addColumn<QString>("readPath");  // CurveFilePath after a successful read
+  void cleanup() {
+    platform::SetMessageHandler(previousHandler_);
+    platform::CommonDialog::SetOpenHandler(nullptr);
+    platform::SetPrintOutputFile(QString());
+  }
 
-  const QString q = QStringLiteral("\"");
-  QTest::newRow("no argument") << QString() << true << QStringList()
-                               << "LOAD a CRV file, to view it\r\n"
+  void startArguments_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("shows");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("readPath");  // CurveFilePath after a successful read
+
+    const QString q = QStringLiteral("\"");
+    QTest::newRow("no argument") << QString() << true << QStringList()
+                                 << "LOAD a CRV file, to view it\r\n"
+                                 << QString();
+    QTest::newRow("quoted path with blanks, lower case")
+        << q + blanks_ + q << true << QStringList()
+        << "\r\nReading data from car 3.crv\r\nSuccess!\r\n"
+        << blanks_;
+    QTest::newRow("plain path") << good_ << true << QStringList()
+                                << "\r\nReading data from CAR1.CRV\r\nSuccess!\r\n"
+                                << good_;
+    QTest::newRow("quote at the start only is kept")
+        << q + good_ << true << QStringList{"Could not open " + q + good_}
+        << "Could not open file!\r\n"
+        << QString();
+    QTest::newRow("quote at the end only is kept")
+        << good_ + q << false << QStringList{"File " + good_ + q + " cannot be processed!"} << ""
+        << QString();
+    QTest::newRow(".CRV then a blank")
+        << good_ + " " << false << QStringList{"File " + good_ + "  cannot be processed!"} << ""
+        << QString();
+    QTest::newRow("two double quotes")
+        << q + q << false << QStringList{"File  cannot be processed!"} << "" << QString();
+    QTest::newRow("a lone double quote")
+        << q << false << QStringList{"File \" cannot be processed!"} << "" << QString();
+    QTest::newRow(".crv alone is read")
+        << ".crv" << true << QStringList{"Could not open .crv"} << "Could not open file!\r\n"
+        << QString();
+    QTest::newRow("notes.txt") << "notes.txt" << false
+                               << QStringList{"File notes.txt cannot be processed!"} << ""
                                << QString();
-  QTest::newRow("quoted path with blanks, lower case")
-      << q + blanks_ + q << true << QStringList()
-      << "\r\nReading data from car 3.crv\r\nSuccess!\r\n"
-      << blanks_;
-  QTest::newRow("plain path") << good_ << true << QStringList()
-                              << "\r\nReading data from CAR1.CRV\r\nSuccess!\r\n"
-                              << good_;
-  QTest::newRow("quote at the start only is kept")
-      << q + good_ << true << QStringList{"Could not open " + q + good_}
-      << "Could not open file!\r\n"
-      << QString();
-  QTest::newRow("quote at the end only is kept")
-      << good_ + q << false << QStringList{"File " + good_ + q + " cannot be processed!"} << ""
-      << QString();
-  QTest::newRow(".CRV then a blank")
-      << good_ + " " << false << QStringList{"File " + good_ + "  cannot be processed!"} << ""
-      << QString();
-  QTest::newRow("two double quotes")
-      << q + q << false << QStringList{"File  cannot be processed!"} << "" << QString();
-  QTest::newRow("a lone double quote")
-      << q << false << QStringList{"File \" cannot be processed!"} << "" << QString();
-  QTest::newRow(".crv alone is read")
-      << ".crv" << true << QStringList{"Could not open .crv"} << "Could not open file!\r\n"
-      << QString();
-  QTest::newRow("notes.txt") << "notes.txt" << false
-                             << QStringList{"File notes.txt cannot be processed!"} << ""
-                             << QString();
-  QTest::newRow("two paths are one name")
-      << notes_ + " " + good_ << true << QStringList{"Could not open " + notes_ + " " + good_}
-      << "Could not open file!\r\n"
-      << QString();
-}
-
-void MainCommands::startArguments() {
-  QFETCH(QString, argument);
-  QFETCH(bool, shows);
-  QFETCH(QStringList, messages);
-  QFETCH(QString, status);
-  QFETCH(QString, readPath);
-  CURVEroutines::CurveFilePath.clear();
-  FrmCURVE w;
-  w.TxtStatus().SetText(QStringLiteral("left from before"));
-  const auto outcome = w.Form_Load(argument);
-  QCOMPARE(outcome, shows ? FrmCURVE::StartOutcome::Show : FrmCURVE::StartOutcome::End);
-  QCOMPARE(messages_, messages);
-  QCOMPARE(w.TxtStatus().Text(), status);
-  QCOMPARE(CURVEroutines::CurveFilePath, readPath);
-
-  const bool read = !readPath.isEmpty();
-  QCOMPARE(w.ChartLoaded(), read);
-  QCOMPARE(w.mnuFilePrintChart().Enabled(), read);
-  for (int16_t c = 240; c <= 247; ++c) {
-    // After a read the Targets list alone is shown; otherwise none.
-    QCOMPARE(w.ListData(c).Visible(), read && c == 240);
-    QCOMPARE(w.ListSelect(c).Value(), read && c == 240);
-    if (!read) QVERIFY(!w.ListSelect(c).Enabled());
+    QTest::newRow("two paths are one name")
+        << notes_ + " " + good_ << true << QStringList{"Could not open " + notes_ + " " + good_}
+        << "Could not open file!\r\n"
+        << QString();
   }
-  if (read) QVERIFY(w.Chart()->TitleText().endsWith(QFileInfo(readPath).fileName()));
-}
 
-void MainCommands::loadCommand_data() {
-  QTest::addColumn<QString>("answer");  // what the user picks in the dialog
-  QTest::addColumn<bool>("changes");
-  QTest::addColumn<QStringList>("messages");
-  QTest::newRow("cancelled") << QString() << false << QStringList();
-  QTest::newRow("refused name") << "@notes" << false
-                                << QStringList{"@File @notes cannot be processed!"};
-  QTest::newRow("another file") << "@second" << true << QStringList();
-}
+  void startArguments() {
+    QFETCH(QString, argument);
+    QFETCH(bool, shows);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, status);
+    QFETCH(QString, readPath);
+    CURVEroutines::CurveFilePath.clear();
+    FrmCURVE w;
+    w.TxtStatus().SetText(QStringLiteral("left from before"));
+    const auto outcome = w.Form_Load(argument);
+    QCOMPARE(outcome, shows ? FrmCURVE::StartOutcome::Show : FrmCURVE::StartOutcome::End);
+    QCOMPARE(messages_, messages);
+    QCOMPARE(w.TxtStatus().Text(), status);
+    QCOMPARE(CURVEroutines::CurveFilePath, readPath);
 
-void MainCommands::loadCommand() {
-  QFETCH(QString, answer);
-  QFETCH(bool, changes);
-  QFETCH(QStringList, messages);
-  const auto resolve = [this](QString s) {
-    return s.replace(QStringLiteral("@notes"), notes_)
-        .replace(QStringLiteral("@second"), second_)
-        .replace(QStringLiteral("@File"), QStringLiteral("File"));
-  };
-  FrmCURVE w;
-  w.Form_Load(good_);
-  w.show();
-  const QString before = Snapshot(w);
-  platform::CommonDialog::SetOpenHandler(
-      [&](const platform::CommonDialog&) { return resolve(answer); });
-  QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
-  for (QString& m : messages) m = resolve(m);
-  QCOMPARE(messages_, messages);
-  if (changes) {
-    QCOMPARE(CURVEroutines::CurveFilePath, second_);
-    QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("car2.Crv")));
-    QVERIFY(w.TxtStatus().Text().endsWith(
-        QStringLiteral("Reading data from car2.Crv\r\nSuccess!\r\n")));
-  } else {
-    QCOMPARE(Snapshot(w), before);
-  }
-}
-
-void MainCommands::dialogIsSetUpAfresh() {
-  QList<platform::CommonDialog> seen;
-  platform::CommonDialog::SetOpenHandler([&](const platform::CommonDialog& d) {
-    seen << d;
-    return seen.size() == 1 ? notes_ : QString();
-  });
-  FrmCURVE w;
-  w.Form_Load(QString());
-  w.CmdLoad_Click();
-  w.mnuFileLoad().action()->trigger();
-  QCOMPARE(seen.size(), 2);
-  for (const platform::CommonDialog& d : seen) {
-    QCOMPARE(d.CancelError, false);
-    QCOMPARE(d.DialogTitle, QStringLiteral("Select Calibration Curve File"));
-    QCOMPARE(d.Flags, 4100);
-    // No name is proposed, not even the one picked before.
-    QCOMPARE(d.FileName, QString());
-    QCOMPARE(d.Filter, QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV"));
-  }
-}
-
-void MainCommands::switchingLists() {
-  FrmCURVE w;
-  w.Form_Load(good_);
-  w.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&w));
-  platform::ListBox& dynamic = w.ListData(241);
-  dynamic.SetListIndex(7);
-  dynamic.SetSelected(3, true);
-  const auto visible = [&w] {
-    QList<int> codes;
+    const bool read = !readPath.isEmpty();
+    QCOMPARE(w.ChartLoaded(), read);
+    QCOMPARE(w.mnuFilePrintChart().Enabled(), read);
     for (int16_t c = 240; c <= 247; ++c) {
-      if (w.ListData(c).Visible()) codes << c;
+      // After a read the Targets list alone is shown; otherwise none.
+      QCOMPARE(w.ListData(c).Visible(), read && c == 240);
+      QCOMPARE(w.ListSelect(c).Value(), read && c == 240);
+      if (!read) QVERIFY(!w.ListSelect(c).Enabled());
     }
-    return codes;
-  };
-  for (const int16_t code : {241, 246, 240, 241}) {
-    QTest::mouseClick(w.ListSelect(code).widget(), Qt::LeftButton, {}, QPoint(6, 8));
-    QCOMPARE(visible(), QList<int>{code});
+    if (read) QVERIFY(w.Chart()->TitleText().endsWith(QFileInfo(readPath).fileName()));
   }
-  QCOMPARE(dynamic.ListIndex(), 7);
-  QVERIFY(dynamic.Selected(3));
-}
 
-void MainCommands::chartOpensBesideTheMainWindow() {
-  FrmCURVE w;
-  w.move(40, 30);
-  w.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&w));
-  CURVEroutines::CurveFilePath = QStringLiteral("/lift/CAR1.CRV");
-  w.ShowChart();
-  QVERIFY(w.Chart()->isVisible());
-  QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
-  QCOMPARE(w.Chart()->size(), QSize(625, 502));
-  QCOMPARE(w.Chart()->windowTitle(), QStringLiteral("QRVcalChart"));
-  QCOMPARE(w.Chart()->TitleText(), QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
-  QVERIFY(!w.Chart()->isModal());
-}
+  void loadCommand_data() {
+    QTest::addColumn<QString>("answer");  // what the user picks in the dialog
+    QTest::addColumn<bool>("changes");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("cancelled") << QString() << false << QStringList();
+    QTest::newRow("refused name") << "@notes" << false
+                                  << QStringList{"@File @notes cannot be processed!"};
+    QTest::newRow("another file") << "@second" << true << QStringList();
+  }
 
-void MainCommands::printsRebuiltChartToPdf() {
-  FrmCURVE w;
-  w.Form_Load(good_);
-  w.show();
-  QVERIFY(w.ChartLoaded() && w.Chart()->isVisible());
-  // The user closes the chart window: it is unloaded.
-  w.Chart()->close();
-  QVERIFY(!w.ChartLoaded());
-  QVERIFY(w.mnuFilePrintChart().Enabled());
+  void loadCommand() {
+    QFETCH(QString, answer);
+    QFETCH(bool, changes);
+    QFETCH(QStringList, messages);
+    const auto resolve = [this](QString s) {
+      return s.replace(QStringLiteral("@notes"), notes_)
+          .replace(QStringLiteral("@second"), second_)
+          .replace(QStringLiteral("@File"), QStringLiteral("File"));
+    };
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.show();
+    const QString before = Snapshot(w);
+    platform::CommonDialog::SetOpenHandler(
+        [&](const platform::CommonDialog&) { return resolve(answer); });
+    QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
+    for (QString& m : messages) m = resolve(m);
+    QCOMPARE(messages_, messages);
+    if (changes) {
+      QCOMPARE(CURVEroutines::CurveFilePath, second_);
+      QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("car2.Crv")));
+      QVERIFY(w.TxtStatus().Text().endsWith(
+          QStringLiteral("Reading data from car2.Crv\r\nSuccess!\r\n")));
+    } else {
+      QCOMPARE(Snapshot(w), before);
+    }
+  }
 
-  QTemporaryDir out;
-  const QString pdf = out.filePath(QStringLiteral("chart.pdf"));
-  platform::SetPrintOutputFile(pdf);
-  w.mnuFilePrintChart().action()->trigger();
-  QCOMPARE(messages_, QStringList());
-  QVERIFY(QFileInfo(pdf).size() > 1000);
-  // Rebuilt for the printout, and left hidden.
-  QVERIFY(w.ChartLoaded());
-  QVERIFY(!w.Chart()->isVisible());
-  QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("CAR1.CRV")));
-}
+  void dialogIsSetUpAfresh() {
+    QList<platform::CommonDialog> seen;
+    platform::CommonDialog::SetOpenHandler([&](const platform::CommonDialog& d) {
+      seen << d;
+      return seen.size() == 1 ? notes_ : QString();
+    });
+    FrmCURVE w;
+    w.Form_Load(QString());
+    w.CmdLoad_Click();
+    w.mnuFileLoad().action()->trigger();
+    QCOMPARE(seen.size(), 2);
+    for (const platform::CommonDialog& d : seen) {
+      QCOMPARE(d.CancelError, false);
+      QCOMPARE(d.DialogTitle, QStringLiteral("Select Calibration Curve File"));
+      QCOMPARE(d.Flags, 4100);
+      // No name is proposed, not even the one picked before.
+      QCOMPARE(d.FileName, QString());
+      QCOMPARE(d.Filter, QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV"));
+    }
+  }
 
-void MainCommands::printWithoutPrinterSaysSo() {
-  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-  FrmCURVE w;
-  w.Form_Load(good_);
-  w.mnuFilePrintChart_Click();
-  QCOMPARE(messages_.size(), 1);
-  QVERIFY(messages_.first().contains(QStringLiteral("not printed")));
-  QVERIFY(w.ChartLoaded());
-}
+  void switchingLists() {
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    platform::ListBox& dynamic = w.ListData(241);
+    dynamic.SetListIndex(7);
+    dynamic.SetSelected(3, true);
+    const auto visible = [&w] {
+      QList<int> codes;
+      for (int16_t c = 240; c <= 247; ++c) {
+        if (w.ListData(c).Visible()) codes << c;
+      }
+      return codes;
+    };
+    for (const int16_t code : {241, 246, 240, 241}) {
+      QTest::mouseClick(w.ListSelect(code).widget(), Qt::LeftButton, {}, QPoint(6, 8));
+      QCOMPARE(visible(), QList<int>{code});
+    }
+    QCOMPARE(dynamic.ListIndex(), 7);
+    QVERIFY(dynamic.Selected(3));
+  }
 
-void MainCommands::quitClosesBothWindows_data() {
-  QTest::addColumn<QString>("how");
-  QTest::newRow("Quit button") << "button";
-  QTest::newRow("File, Quit") << "menu";
-  QTest::newRow("Esc") << "esc";
-  QTest::newRow("close box") << "close";
-}
+  void chartOpensBesideTheMainWindow() {
+    FrmCURVE w;
+    w.move(40, 30);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    CURVEroutines::CurveFilePath = QStringLiteral("/lift/CAR1.CRV");
+    w.ShowChart();
+    QVERIFY(w.Chart()->isVisible());
+    QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
+    QCOMPARE(w.Chart()->size(), QSize(625, 502));
+    QCOMPARE(w.Chart()->windowTitle(), QStringLiteral("QRVcalChart"));
+    QCOMPARE(w.Chart()->TitleText(), QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
+    QVERIFY(!w.Chart()->isModal());
+  }
 
-void MainCommands::quitClosesBothWindows() {
-  QFETCH(QString, how);
-  FrmCURVE w;
-  w.Form_Load(good_);
-  w.show();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  QPointer<FrmChart> chart = w.Chart();
-  QVERIFY(chart && chart->isVisible());
-  if (how == "button") QTest::mouseClick(w.cmdQuit(), Qt::LeftButton);
-  if (how == "menu") w.mnuFileQuit().action()->trigger();
-  if (how == "esc") QTest::keyClick(&w, Qt::Key_Escape);
-  if (how == "close") w.close();
-  QVERIFY(!w.isVisible());
-  QVERIFY(chart.isNull());
-  // No window is left, so the program ends.
-  for (QWidget* top : QApplication::topLevelWidgets()) QVERIFY(!top->isVisible());
-  QCOMPARE(messages_, QStringList());
-}
+  void printsRebuiltChartToPdf() {
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.show();
+    QVERIFY(w.ChartLoaded() && w.Chart()->isVisible());
+    // The user closes the chart window: it is unloaded.
+    w.Chart()->close();
+    QVERIFY(!w.ChartLoaded());
+    QVERIFY(w.mnuFilePrintChart().Enabled());
+
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("chart.pdf"));
+    platform::SetPrintOutputFile(pdf);
+    w.mnuFilePrintChart().action()->trigger();
+    QCOMPARE(messages_, QStringList());
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    // Rebuilt for the printout, and left hidden.
+    QVERIFY(w.ChartLoaded());
+    QVERIFY(!w.Chart()->isVisible());
+    QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("CAR1.CRV")));
+  }
+
+  void printWithoutPrinterSaysSo() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.mnuFilePrintChart_Click();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_.first().contains(QStringLiteral("not printed")));
+    QVERIFY(w.ChartLoaded());
+  }
+
+  void quitClosesBothWindows_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Quit button") << "button";
+    QTest::newRow("File, Quit") << "menu";
+    QTest::newRow("Esc") << "esc";
+    QTest::newRow("close box") << "close";
+  }
+
+  void quitClosesBothWindows() {
+    QFETCH(QString, how);
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QPointer<FrmChart> chart = w.Chart();
+    QVERIFY(chart && chart->isVisible());
+    if (how == "button") QTest::mouseClick(w.cmdQuit(), Qt::LeftButton);
+    if (how == "menu") w.mnuFileQuit().action()->trigger();
+    if (how == "esc") QTest::keyClick(&w, Qt::Key_Escape);
+    if (how == "close") w.close();
+    QVERIFY(!w.isVisible());
+    QVERIFY(chart.isNull());
+    // No window is left, so the program ends.
+    for (QWidget* top : QApplication::topLevelWidgets()) QVERIFY(!top->isVisible());
+    QCOMPARE(messages_, QStringList());
+  }
+
+ private:
+  QString Write(const QString& relativePath, const QByteArray& bytes) {
+    const QString path = dir_.filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("write");
+    return path;
+  }
+
+  // What a window shows, to tell that a command changed nothing.
+  static QString Snapshot(FrmCURVE& w) {
+    QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +
+                QString::number(w.mnuFilePrintChart().Enabled()) + QStringLiteral("|chart=") +
+                (w.ChartLoaded() ? w.Chart()->TitleText() : QStringLiteral("none"));
+    for (int16_t c = 240; c <= 247; ++c) {
+      s += QStringLiteral("|%1:%2%3%4:%5")
+               .arg(c)
+               .arg(w.ListData(c).Visible())
+               .arg(w.ListSelect(c).Enabled())
+               .arg(w.ListSelect(c).Value())
+               .arg(w.ListData(c).ListCount());
+    }
+    return s + QStringLiteral("|path=") + CURVEroutines::CurveFilePath;
+  }
+
+  QTemporaryDir dir_;
+  QString good_;    // a complete file
+  QString second_;  // another complete file
+  QString blanks_;  // a complete file under a path with blanks, lower-case extension
+  QString notes_;   // an existing file that is no CRV
+  QStringList messages_;
+  platform::MessageHandler previousHandler_;
+};
 
 QTEST_MAIN(MainCommands)
 #include "tst_main_commands.moc"

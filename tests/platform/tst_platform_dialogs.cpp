@@ -4,15 +4,6 @@
 
 #include "FileOpenDialog.h"
 
-class PlatformDialogs : public QObject {
-  Q_OBJECT
-
- private slots:
-  void filterListsEveryCase_data();
-  void filterListsEveryCase();
-  void seamSeesMembersAndAnswers();
-};
-
 namespace {
 // Whether one Qt name filter ("Text (*.a *.b)") lists a file name.
 bool Lists(const QString& nameFilter, const QString& fileName) {
@@ -27,43 +18,48 @@ bool Lists(const QString& nameFilter, const QString& fileName) {
 }
 }  // namespace
 
-void PlatformDialogs::filterListsEveryCase_data() {
-  QTest::addColumn<QString>("fileName");
-  QTest::addColumn<bool>("listed");
-  QTest::newRow("upper") << QStringLiteral("CAR1.CRV") << true;
-  QTest::newRow("lower") << QStringLiteral("car 3.crv") << true;
-  QTest::newRow("mixed") << QStringLiteral("Car.Crv") << true;
-  QTest::newRow("odd mix") << QStringLiteral("x.cRv") << true;
-  QTest::newRow("other extension") << QStringLiteral("notes.txt") << false;
-  QTest::newRow("backup") << QStringLiteral("CAR1.CRV.bak") << false;
-}
+class PlatformDialogs : public QObject {
+  Q_OBJECT
 
-void PlatformDialogs::filterListsEveryCase() {
-  QFETCH(QString, fileName);
-  QFETCH(bool, listed);
-  const QStringList filters =
-      platform::QtNameFilters(QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV"));
-  QCOMPARE(filters.size(), 1);
-  QCOMPARE(Lists(filters.first(), fileName), listed);
-}
+ private slots:
+  void filterListsEveryCase_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("upper") << QStringLiteral("CAR1.CRV") << true;
+    QTest::newRow("lower") << QStringLiteral("car 3.crv") << true;
+    QTest::newRow("mixed") << QStringLiteral("Car.Crv") << true;
+    QTest::newRow("odd mix") << QStringLiteral("x.cRv") << true;
+    QTest::newRow("other extension") << QStringLiteral("notes.txt") << false;
+    QTest::newRow("backup") << QStringLiteral("CAR1.CRV.bak") << false;
+  }
 
-void PlatformDialogs::seamSeesMembersAndAnswers() {
-  QStringList titles;
-  const auto previous =
-      platform::CommonDialog::SetOpenHandler([&](const platform::CommonDialog& d) {
-        titles << d.DialogTitle;
-        return titles.size() == 1 ? QStringLiteral("/data/a.CRV") : QString();
-      });
-  platform::CommonDialog dialog;
-  dialog.DialogTitle = QStringLiteral("Pick");
-  QVERIFY(dialog.ShowOpen());
-  QCOMPARE(dialog.FileName, QStringLiteral("/data/a.CRV"));
-  // A cancel empties the name of the earlier choice.
-  QVERIFY(!dialog.ShowOpen());
-  QCOMPARE(dialog.FileName, QString());
-  QCOMPARE(titles, (QStringList{QStringLiteral("Pick"), QStringLiteral("Pick")}));
-  platform::CommonDialog::SetOpenHandler(previous);
-}
+  void filterListsEveryCase() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, listed);
+    const QStringList filters =
+        platform::QtNameFilters(QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV"));
+    QCOMPARE(filters.size(), 1);
+    QCOMPARE(Lists(filters.first(), fileName), listed);
+  }
+
+  void seamSeesMembersAndAnswers() {
+    QStringList titles;
+    const auto previous =
+        platform::CommonDialog::SetOpenHandler([&](const platform::CommonDialog& d) {
+          titles << d.DialogTitle;
+          return titles.size() == 1 ? QStringLiteral("/data/a.CRV") : QString();
+        });
+    platform::CommonDialog dialog;
+    dialog.DialogTitle = QStringLiteral("Pick");
+    QVERIFY(dialog.ShowOpen());
+    QCOMPARE(dialog.FileName, QStringLiteral("/data/a.CRV"));
+    // A cancel empties the name of the earlier choice.
+    QVERIFY(!dialog.ShowOpen());
+    QCOMPARE(dialog.FileName, QString());
+    QCOMPARE(titles, (QStringList{QStringLiteral("Pick"), QStringLiteral("Pick")}));
+    platform::CommonDialog::SetOpenHandler(previous);
+  }
+};
 
 QTEST_MAIN(PlatformDialogs)
 #include "tst_platform_dialogs.moc"
