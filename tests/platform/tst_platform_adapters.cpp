@@ -1,9 +1,8 @@
 // The window adapters where they part from Qt's defaults: the status box's
-// CR LF text, the option group's deselect and click, the toggle list.
+// CR LF text, the option group's deselect and click, the list marks.
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -34,72 +33,39 @@ struct Options {
 };
 }  // namespace
 
-namespace {
-QRect LineRect(platform::ListBox& list, int row) {
-  return list.widget()->visualItemRect(list.widget()->item(row));
-}
-std::vector<bool> Marks(const platform::ListBox& list) {
-  std::vector<bool> marks;
-  for (int i = 0; i < list.ListCount(); ++i) marks.push_back(list.Selected(i));
-  return marks;
-}
-}  // namespace
-
 class PlatformAdapters : public QObject {
   Q_OBJECT
 
  private slots:
-  void statusTextKeepsCrLf_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("one line") << QStringLiteral("Success!\r\n");
-    QTest::newRow("empty lines") << QStringLiteral("\r\n\r\nReading data from A.CRV\r\n");
-    QTest::newRow("unfinished last line") << QStringLiteral("one\r\ntwo");
-    QTest::newRow("no-break space and tab") << QStringLiteral("C:\\Lift\u00a0Data\\a.crv\t!\r\n");
-  }
-
-  void statusTextKeepsCrLf() {
-    QFETCH(QString, text);
-    platform::StatusBox box(nullptr);
-    box.SetText(text);
-    QCOMPARE(box.Text(), text);
-  }
-
-  void statusCaretCountsCrLfAsTwo_data() {
+  // The text comes back as set, CR LF included, and the caret counts CR LF as two.
+  void statusTextAndCaret_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("expected");
     const QString text = QStringLiteral("ab\r\ncd\r\n\r\nef");
+    QTest::newRow("empty") << QString() << 0 << 0;
+    QTest::newRow("no-break space and tab")
+        << QStringLiteral("C:\\Lift\u00a0Data\\a.crv\t!\r\n") << 0 << 0;
     QTest::newRow("start") << text << 0 << 0;
     QTest::newRow("before first CR") << text << 2 << 2;
     QTest::newRow("start of second line") << text << 4 << 4;
     QTest::newRow("inside second line") << text << 5 << 5;
     QTest::newRow("empty third line") << text << 8 << 8;
-    QTest::newRow("end") << text << 12 << 12;
+    QTest::newRow("end of an unfinished line") << text << 12 << 12;
     QTest::newRow("past the end") << text << 40 << 12;
     QTest::newRow("after final line end") << QStringLiteral("x\r\n") << 3 << 3;
     QTest::newRow("between CR and LF goes to the next line") << text << 3 << 4;
   }
-
-  void statusCaretCountsCrLfAsTwo() {
+  void statusTextAndCaret() {
     QFETCH(QString, text);
     QFETCH(int, position);
     QFETCH(int, expected);
     platform::StatusBox box(nullptr);
     box.SetText(text);
+    QCOMPARE(box.Text(), text);
     box.SetSelStart(position);
     QCOMPARE(box.SelStart(), expected);
     QCOMPARE(box.Text().left(box.SelStart()), text.left(expected));
-  }
-
-  void statusTypedLineEndsReadAsCrLf() {
-    platform::StatusBox box(nullptr);
-    box.SetText(QStringLiteral("log\r\n"));
-    box.SetSelStart(5);
-    QTest::keyClicks(box.widget(), QStringLiteral("typed"));
-    QTest::keyClick(box.widget(), Qt::Key_Return);
-    QCOMPARE(box.Text(), QStringLiteral("log\r\ntyped\r\n"));
-    QCOMPARE(box.SelStart(), 12);
   }
 
   void optionGroupDeselectsAndRunsClicks() {
@@ -144,50 +110,51 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1}));
   }
 
-  void toggleListMarksManyLines() {
-    QWidget parent;
-    platform::ListBox list(&parent, platform::ListBox::Style::Toggle);
-    list.widget()->setGeometry(0, 0, 100, 200);
-    for (const char* line : {"  0%=0.00V", "  1%=0.10V", "  2%=0.20V"}) {
-      list.AddItem(QString::fromLatin1(line));
-    }
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QWidget* viewport = list.widget()->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, LineRect(list, 0).center());
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, LineRect(list, 2).center());
-    QCOMPARE(Marks(list), (std::vector<bool>{true, false, true}));
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, LineRect(list, 0).center());
-    QCOMPARE(Marks(list), (std::vector<bool>{false, false, true}));
-    // The space bar toggles the current line alone, though the lines begin with blanks.
-    list.SetListIndex(1);
-    QTest::keyClick(list.widget(), Qt::Key_Space);
-    QCOMPARE(Marks(list), (std::vector<bool>{false, true, true}));
-    QCOMPARE(list.ListIndex(), 1);
-    QTest::keyClick(list.widget(), Qt::Key_Space);
-    QCOMPARE(Marks(list), (std::vector<bool>{false, false, true}));
-    // Marks set by code add up as well.
-    list.SetSelected(0, true);
-    QCOMPARE(Marks(list), (std::vector<bool>{true, false, true}));
+  // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
+  // current, then the space bar), "set n" (marked by code), or the marks expected.
+  void listMarks_data() {
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("toggle: clicks add and remove marks")
+        << true << QStringList{"click 0", "click 2", "101", "click 0", "001"};
+    QTest::newRow("toggle: space toggles the current line alone")
+        << true << QStringList{"click 2", "space 1", "011", "space 1", "001"};
+    QTest::newRow("toggle: marks set by code add up")
+        << true << QStringList{"click 2", "set 0", "101"};
+    QTest::newRow("single: a click moves the mark")
+        << false << QStringList{"click 0", "click 2", "001"};
+    QTest::newRow("single: code moves the mark") << false << QStringList{"click 2", "set 1", "010"};
+    QTest::newRow("single: space marks the current line")
+        << false << QStringList{"set 1", "space 0", "100"};
   }
-
-  void singleListMovesTheMark() {
+  void listMarks() {
+    QFETCH(bool, toggle);
+    QFETCH(QStringList, steps);
     QWidget parent;
-    platform::ListBox list(&parent, platform::ListBox::Style::Single);
+    platform::ListBox list(
+        &parent, toggle ? platform::ListBox::Style::Toggle : platform::ListBox::Style::Single);
     list.widget()->setGeometry(0, 0, 100, 200);
+    // The lines begin with blanks, as value lines do.
     for (int i = 0; i < 3; ++i) list.AddItem(QStringLiteral("  %1%=0.00V").arg(i));
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QWidget* viewport = list.widget()->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, LineRect(list, 0).center());
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, LineRect(list, 2).center());
-    QCOMPARE(Marks(list), (std::vector<bool>{false, false, true}));
-    list.SetSelected(1, true);
-    QCOMPARE(Marks(list), (std::vector<bool>{false, true, false}));
-    list.SetListIndex(0);
-    QTest::keyClick(list.widget(), Qt::Key_Space);
-    QCOMPARE(Marks(list), (std::vector<bool>{true, false, false}));
-    QCOMPARE(list.ListIndex(), 0);
+    for (const QString& step : steps) {
+      const int n = step.section(' ', 1).toInt();
+      if (step.startsWith("click")) {
+        const QRect line = list.widget()->visualItemRect(list.widget()->item(n));
+        QTest::mouseClick(list.widget()->viewport(), Qt::LeftButton, {}, line.center());
+      } else if (step.startsWith("space")) {
+        list.SetListIndex(n);
+        QTest::keyClick(list.widget(), Qt::Key_Space);
+        QCOMPARE(list.ListIndex(), n);
+      } else if (step.startsWith("set")) {
+        list.SetSelected(n, true);
+      } else {
+        QString marks;
+        for (int i = 0; i < list.ListCount(); ++i) marks += list.Selected(i) ? '1' : '0';
+        QCOMPARE(marks, step);
+      }
+    }
   }
 };
 
