@@ -34,6 +34,6 @@ struct CrvBuilder {
   int TrailerLine() const { return static_cast<int>(preamble.size()) + 1 + rows + 1; }
 };
 
-// Writes bytes to name inside dir and returns the path.
+// Writes bytes to name (folders made as needed) inside dir and returns the path.
 QString WriteCrv(const QTemporaryDir& dir, const QByteArray& bytes,
                  const QString& name = QStringLiteral("t.CRV"));

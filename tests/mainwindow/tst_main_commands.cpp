@@ -2,7 +2,6 @@
 // the load command, list choice, printing and quitting.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrinterInfo>
@@ -35,10 +34,10 @@ class MainCommands : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
-    good_ = Write(QStringLiteral("CAR1.CRV"), CompleteCrv("Car 1"));
-    second_ = Write(QStringLiteral("car2.Crv"), CompleteCrv("Car 2"));
-    blanks_ = Write(QStringLiteral("Lift Data/car 3.crv"), CompleteCrv("Car 3"));
-    notes_ = Write(QStringLiteral("notes.txt"), "not a curve\r\n");
+    good_ = WriteCrv(dir_, CompleteCrv("Car 1"), QStringLiteral("CAR1.CRV"));
+    second_ = WriteCrv(dir_, CompleteCrv("Car 2"), QStringLiteral("car2.Crv"));
+    blanks_ = WriteCrv(dir_, CompleteCrv("Car 3"), QStringLiteral("Lift Data/car 3.crv"));
+    notes_ = WriteCrv(dir_, "not a curve\r\n", QStringLiteral("notes.txt"));
     // Relative names such as ".crv" are looked up here, where no such file is.
     QDir::setCurrent(dir_.path());
   }
@@ -283,14 +282,6 @@ class MainCommands : public QObject {
   }
 
  private:
-  QString Write(const QString& relativePath, const QByteArray& bytes) {
-    const QString path = dir_.filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("write");
-    return path;
-  }
-
   // What a window shows, to tell that a command changed nothing.
   static QString Snapshot(FrmCURVE& w) {
     QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +
