@@ -179,18 +179,14 @@ class TestCalibText : public QObject {
   void fileNames_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("bare") << "LIFT.CRV"
-                          << "LIFT.CRV";
-    QTest::newRow("backslashes") << "C:\\data\\LIFT.CRV"
-                                 << "LIFT.CRV";
-    QTest::newRow("slashes") << "/home/op/runs/LIFT.CRV"
-                             << "LIFT.CRV";
-    QTest::newRow("mixed") << "C:/data\\sub/LIFT.CRV"
-                           << "LIFT.CRV";
-    QTest::newRow("trailing separator") << "C:\\data\\"
-                                        << "";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("bare") << QStringLiteral("LIFT.CRV") << QStringLiteral("LIFT.CRV");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\data\\LIFT.CRV")
+                                 << QStringLiteral("LIFT.CRV");
+    QTest::newRow("slashes") << QStringLiteral("/home/op/runs/LIFT.CRV")
+                             << QStringLiteral("LIFT.CRV");
+    QTest::newRow("mixed") << QStringLiteral("C:/data\\sub/LIFT.CRV") << QStringLiteral("LIFT.CRV");
+    QTest::newRow("trailing separator") << QStringLiteral("C:\\data\\") << QString();
+    QTest::newRow("empty") << QString() << QString();
   }
   void fileNames() {
     QFETCH(QString, path);
