@@ -112,7 +112,8 @@ class TestReaderOutcomes : public QObject {
   // A gigabyte line without an ending, sparse on disk: read through in
   // bounded memory. Its comma lies past the gigabyte, so it is seen only if the
   // whole line is scanned, and makes the line a bad elevation-switch line.
-  // It runs first, so that the process's peak memory is this read's alone.
+  // Holding the line whole would take more than a gigabyte; the bound leaves
+  // room for what a sanitizer build keeps of freed memory.
   void gigabyteLine() {
     QTemporaryDir dir;
     const QString path = WriteCrv(dir, CrvBuilder().Bytes() + "ELEVUP");
@@ -121,7 +122,7 @@ class TestReaderOutcomes : public QObject {
     QCOMPARE(::pwrite(fd, ",45%", 4, off_t{1} << 30), 4);
     ::close(fd);
     ReadAndRecover(dir, path, Problem(kTrailerLine));
-    QVERIFY2(PeakRssKb() < 200 * 1024, qPrintable(QString::number(PeakRssKb()) + " kB"));
+    QVERIFY2(PeakRssKb() < 512 * 1024, qPrintable(QString::number(PeakRssKb()) + " kB"));
   }
 
   void formats_data() {
