@@ -72,6 +72,8 @@ struct AccessAsOrdinaryUser {
   ~AccessAsOrdinaryUser() {
     if (root) ::setfsuid(0);
   }
+  // False where the process may not change its file-system user id.
+  bool Effective() const { return !root || ::setfsuid(static_cast<uid_t>(-1)) == 65534; }
   AccessAsOrdinaryUser(const AccessAsOrdinaryUser&) = delete;
   AccessAsOrdinaryUser& operator=(const AccessAsOrdinaryUser&) = delete;
 };
@@ -305,6 +307,9 @@ class TestReaderOutcomes : public QObject {
     if (kind == "device") QCOMPARE(::symlink("/dev/zero", file.constData()), 0);
     if (kind == "dangling") QCOMPARE(::symlink("nowhere.CRV", file.constData()), 0);
     if (kind == "removed") QVERIFY(QFile::remove(WriteCrv(dir, CrvBuilder().Bytes(), name)));
+    if (kind == "unreadable" && !AccessAsOrdinaryUser().Effective()) {
+      QSKIP("cannot read as an ordinary user here");
+    }
     if (kind == "unreadable") {
       // The folder may be searched; only the file itself is locked.
       QCOMPARE(::chmod(QFile::encodeName(dir.path()), 0711), 0);
