@@ -9,7 +9,6 @@
 
 #include <QLocale>
 #include <QtTest>
-#include <optional>
 
 #include "CURVEroutines.h"
 #include "CrvBuilder.h"
@@ -62,20 +61,24 @@ long PeakRssKb() {
   return usage.ru_maxrss;
 }
 
-// Root reads files whatever their mode; for as long as this lives, file access
-// on this thread is checked as for an ordinary user instead.
-struct AccessAsOrdinaryUser {
-  const bool root = ::geteuid() == 0;
-  AccessAsOrdinaryUser() {
-    if (root) ::setfsuid(65534);
+// Root reads files whatever their mode; while this lives, file access on this
+// thread is checked as for an ordinary user when that is wanted.
+class AccessAsOrdinaryUser {
+ public:
+  explicit AccessAsOrdinaryUser(bool wanted) : switched_(wanted && ::geteuid() == 0) {
+    if (switched_) ::setfsuid(kNobody);
   }
   ~AccessAsOrdinaryUser() {
-    if (root) ::setfsuid(0);
+    if (switched_) ::setfsuid(0);
   }
   // False where the process may not change its file-system user id.
-  bool Effective() const { return !root || ::setfsuid(static_cast<uid_t>(-1)) == 65534; }
+  bool Effective() const { return !switched_ || ::setfsuid(static_cast<uid_t>(-1)) == kNobody; }
   AccessAsOrdinaryUser(const AccessAsOrdinaryUser&) = delete;
   AccessAsOrdinaryUser& operator=(const AccessAsOrdinaryUser&) = delete;
+
+ private:
+  static constexpr uid_t kNobody = 65534;
+  const bool switched_;
 };
 
 // Reads path after a good file and checks the events, the Targets list and
@@ -87,8 +90,7 @@ void ReadAndRecover(const QTemporaryDir& dir, const QString& path, const QString
   ReadCurveFile(good);
   window.events.clear();
   {
-    std::optional<AccessAsOrdinaryUser> user;
-    if (asOrdinaryUser) user.emplace();
+    const AccessAsOrdinaryUser user(asOrdinaryUser);
     ReadCurveFile(path);
   }
   QStringList expected{"chart: unload"};
@@ -307,10 +309,8 @@ class TestReaderOutcomes : public QObject {
     if (kind == "device") QCOMPARE(::symlink("/dev/zero", file.constData()), 0);
     if (kind == "dangling") QCOMPARE(::symlink("nowhere.CRV", file.constData()), 0);
     if (kind == "removed") QVERIFY(QFile::remove(WriteCrv(dir, CrvBuilder().Bytes(), name)));
-    if (kind == "unreadable" && !AccessAsOrdinaryUser().Effective()) {
-      QSKIP("cannot read as an ordinary user here");
-    }
     if (kind == "unreadable") {
+      if (!AccessAsOrdinaryUser(true).Effective()) QSKIP("cannot read as an ordinary user here");
       // The folder may be searched; only the file itself is locked.
       QCOMPARE(::chmod(QFile::encodeName(dir.path()), 0711), 0);
       QCOMPARE(::chmod(QFile::encodeName(WriteCrv(dir, CrvBuilder().Bytes(), name)), 0), 0);
