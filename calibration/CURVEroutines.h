@@ -34,4 +34,13 @@ void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode);
 // Reports an empty sample set as INVALID, or sorts it by height.
 void CheckTargets(int16_t set);
 
+// Shows the list of one plotted curve (series 0..6: Dynamic .. Delta Down)
+// alone, with the given line current and flashed, and gives it the focus.
+// A series, line or curve that is not there leaves the window as it is.
+void ShowCurvePoint(int16_t series, int16_t line);
+
+// The line of a plotted curve's list that shows a height: a measured curve's
+// list starts with its caption, a difference curve's with height 0.
+int16_t ListLineOfHeight(int16_t series, int16_t height);
+
 }  // namespace CURVEroutines

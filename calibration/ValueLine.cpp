@@ -1,23 +1,11 @@
 #include "ValueLine.h"
 
 #include <QLocale>
-#include <cmath>
 #include <cstdlib>
 
+#include "RoundHalfEven.h"
+
 namespace CURVEroutines {
-
-namespace {
-
-// Nearest integer, a tie going to the even one, whatever the FPU rounding mode.
-double RoundHalfEven(double x) {
-  const double down = std::floor(x);
-  const double rest = x - down;
-  if (rest > 0.5) return down + 1;
-  if (rest < 0.5) return down;
-  return std::fmod(down, 2.0) == 0.0 ? down : down + 1;
-}
-
-}  // namespace
 
 int64_t VoltHundredths(int32_t raw) {
   // The reading passes through single precision; times 500 / 65536 is then

@@ -1,38 +1,175 @@
 #include "FrmChart.h"
 
+#include <QChartView>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QResizeEvent>
+#include <algorithm>
 
 #include "CURVEroutines.h"
+#include "ChartIcon.h"
+#include "CurveTables.h"
+#include "GeneralNumber.h"
+#include "RoundHalfEven.h"
 #include "Twips.h"
 
 namespace {
+
 constexpr int kClientWidth = 9375;
 constexpr int kClientHeight = 7530;
-}  // namespace
 
-FrmChart::FrmChart(const QString& curveFilePath, QWidget* parent)
-    : QWidget(parent, Qt::Window), title_(new QLabel(this)) {
-  setObjectName(QStringLiteral("FrmChart"));
-  setWindowTitle(QStringLiteral("QRVcalChart"));
-  resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
-
-  title_->setObjectName(QStringLiteral("ChartTitle"));
-  title_->setText(QStringLiteral("QRV Load Calibration Chart for ") +
-                  CURVEroutines::FileNameOf(curveFilePath));
-  title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  title_->setAccessibleName(QStringLiteral("Chart title"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(title_);
+int32_t WholeTwips(float twips) {
+  return static_cast<int32_t>(CURVEroutines::RoundHalfEven(static_cast<double>(twips)));
 }
 
-QString FrmChart::TitleText() const {
-  return title_->text();
+}  // namespace
+
+FrmChart::FrmChart(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), msChart1_(this) {
+  setObjectName(QStringLiteral("FrmChart"));
+  setWindowTitle(QStringLiteral("QRVcalChart"));
+  setWindowIcon(chartwindow::ChartIcon());
+  resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
+
+  // The chart's place until the window is first shown and sized.
+  msChart1_.widget()->setObjectName(QStringLiteral("MSChart1"));
+  msChart1_.SetLeft(480);
+  msChart1_.SetTop(360);
+  msChart1_.SetWidth(7815);
+  msChart1_.SetHeight(6495);
+  msChart1_.OnMouseMove([this](auto... args) { MSChart1_MouseMove(args...); });
+  msChart1_.OnMouseDown([this](auto... args) { MSChart1_MouseDown(args...); });
+  msChart1_.OnMouseUp([this](auto... args) { MSChart1_MouseUp(args...); });
+
+  Form_Load();
+}
+
+void FrmChart::Form_Load() {
+  using platform::AxisId;
+  PlaceBesideMainWindow();
+
+  chartwindow::FillChartValues(chartValues_);
+  float minimum = 0;
+  float maximum = 0;
+  chartwindow::ScaleChartValues(chartValues_, minimum, maximum, sensorKind_);
+
+  seriesNames_ = {QString(),
+                  QString(),
+                  QStringLiteral("Dynamic"),
+                  QStringLiteral("Loaded Up"),
+                  QStringLiteral("Empty Up"),
+                  QStringLiteral("Loaded Down"),
+                  QStringLiteral("Empty Down"),
+                  QStringLiteral("Delta Up"),
+                  QStringLiteral("Delta Down")};
+
+  for (int r = 0; r < chartwindow::kChartRows; ++r) {
+    chartValues_(r, 1) = QLatin1Char(' ') + QString::number(r);
+  }
+
+  platform::ChartControl& chart = msChart1_;
+  chart.SetChartType(platform::ChartType::Line2d);
+  chart.SetChartData(chartValues_);
+  chart.SetRowCount(chartwindow::kChartRows);
+  chart.SetColumnCount(chartwindow::kChartColumns - 1);
+  for (int16_t k = 2; k <= chartwindow::kChartColumns; ++k) {
+    chart.SetColumn(static_cast<int16_t>(k - 1));
+    chart.SetColumnLabel(seriesNames_[static_cast<std::size_t>(k)]);
+  }
+  // The empty curves dashed, so each pair reads apart without its colours.
+  for (const int16_t empty : {3, 5}) {
+    platform::ChartSeriesStyle style = {chart.SeriesStyle(empty).color, Qt::DashLine};
+    chart.SetSeriesStyle(empty, style);
+  }
+  chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
+                     CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
+
+  platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
+  x.AxisTitle = QStringLiteral("Height (%)");
+  x.Labels(1).Auto = false;
+  x.CategoryScale.Auto = false;
+  x.CategoryScale.DivisionsPerTick = 5;
+  x.CategoryScale.DivisionsPerLabel = 10;
+  x.CategoryScale.LabelTick = true;
+
+  platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
+  y.AxisTitle = sensorKind_ + (sensorKind_ == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
+                                                                         : QStringLiteral(" (V)"));
+  y.ValueScale.Auto = false;
+  y.ValueScale.Maximum = maximum;
+  y.ValueScale.Minimum = minimum;
+  y.ValueScale.MajorDivision =
+      static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
+  y.ValueScale.MinorDivision = 0;
+
+  chart.Refresh();
+
+  chart.widget()->setAccessibleName(chart.TitleText());
+  chart.widget()->setAccessibleDescription(
+      AccessibleDescription(x.AxisTitle, y.AxisTitle, minimum, maximum));
+}
+
+void FrmChart::Form_Resize() {
+  // The client area already leaves out the title bar and the borders.
+  msChart1_.SetTop(0);
+  msChart1_.SetLeft(0);
+  msChart1_.SetHeight(static_cast<float>(std::max(platform::PixelsToTwips(height()), 0)));
+  msChart1_.SetWidth(static_cast<float>(std::max(platform::PixelsToTwips(width()), 0)));
+  msChart1_.Refresh();
+}
+
+void FrmChart::PlaceBesideMainWindow() {
+  const QRect main = mainWindow_->frameGeometry();
+  move(main.x() + main.width(), main.y());
+}
+
+bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {
+  const platform::ChartPartHit hit = msChart1_.TwipsToChartPart(WholeTwips(x), WholeTwips(y));
+  if (hit.part != platform::ChartPart::Point) return false;
+  series = hit.index1;
+  point = hit.index2;
+  return true;
+}
+
+void FrmChart::MSChart1_MouseMove(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
+  int16_t s = 0;
+  int16_t p = 0;
+  if (!PointAt(x, y, s, p)) return;
+  msChart1_.SetToolTipText(seriesNames_.at(static_cast<std::size_t>(s + 1)) + QLatin1Char('@') +
+                           QString::number(p - 1) + QStringLiteral("%=") +
+                           chartwindow::GeneralNumber(chartValues_.Number(p - 1, s + 1)));
+}
+
+void FrmChart::MSChart1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
+  int16_t s = 0;
+  int16_t p = 0;
+  if (!PointAt(x, y, s, p)) return;
+  // The line of the list that shows this point's height, in every list.
+  const auto series = static_cast<int16_t>(s - 1);
+  const auto height = static_cast<int16_t>(p - 1);
+  CURVEroutines::ShowCurvePoint(series, CURVEroutines::ListLineOfHeight(series, height));
+}
+
+void FrmChart::MSChart1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float, float) {
+  mainWindow_->raise();
+  mainWindow_->activateWindow();
+}
+
+QString FrmChart::AccessibleDescription(const QString& xTitle, const QString& yTitle,
+                                        float minimum, float maximum) const {
+  QStringList names;
+  for (std::size_t c = 2; c < seriesNames_.size(); ++c) names << seriesNames_[c];
+  return QStringLiteral("%1 from 0 to 100; %2 from %3 to %4; series %5")
+      .arg(xTitle, yTitle, chartwindow::GeneralNumber(minimum),
+           chartwindow::GeneralNumber(maximum), names.join(QStringLiteral(", ")));
 }
 
 void FrmChart::closeEvent(QCloseEvent* event) {
   // Only a close by the user arrives here; the main window deletes it directly.
   event->accept();
   emit ClosedByUser();
+}
+
+void FrmChart::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
 }

@@ -2,18 +2,34 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 
-class QLabel;
+#include "ChartControl.h"
+#include "ChartGrid.h"
+#include "ChartScaling.h"
 
-// The chart window beside the main window. For now it shows the chart's
-// title, built from the file it belongs to.
+// The chart window beside the main window: the seven curves of the loaded
+// file against height, with a read-out under the mouse. Creating it loads it
+// from the calibration tables as they are at that moment.
 class FrmChart : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FrmChart(const QString& curveFilePath, QWidget* parent = nullptr);
+  explicit FrmChart(QWidget* mainWindow);
 
-  QString TitleText() const;
+  void Form_Load();
+  void Form_Resize();
+  void MSChart1_MouseMove(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+  void MSChart1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+  void MSChart1_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+  // Left edge on the main window's right edge, the tops level.
+  void PlaceBesideMainWindow();
+
+  platform::ChartControl& MSChart1() { return msChart1_; }
+  const platform::ChartGrid& ChartValues() const { return chartValues_; }
+  QString SeriesNames(int column) const { return seriesNames_.at(column); }
+  QString SensorKind() const { return sensorKind_; }
 
  signals:
   // The user closed the window: it is to be unloaded.
@@ -21,7 +37,18 @@ class FrmChart : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QLabel* title_;
+  // The data point under a place in twips, as series 1..7 and point 1..101.
+  bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
+  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
+                                float maximum) const;
+
+  QWidget* mainWindow_;
+  platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
+  // Indexed like the columns of chartValues_; 2..8 name the series.
+  std::array<QString, chartwindow::kChartColumns + 1> seriesNames_;
+  QString sensorKind_;
+  platform::ChartControl msChart1_;
 };

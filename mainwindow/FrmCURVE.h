@@ -79,7 +79,6 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   void BuildMenus();
   void SetTabOrder();
   void LoadChart();
-  void PlaceChart();
   void ChartClosedByUser();
 
   // The client area below the menu bar; every control sits on it.

@@ -95,15 +95,8 @@ void FrmCURVE::UnloadChart() {
 }
 
 void FrmCURVE::LoadChart() {
-  chart_ = new FrmChart(CURVEroutines::CurveFilePath);
+  chart_ = new FrmChart(this);
   connect(chart_, &FrmChart::ClosedByUser, this, &FrmCURVE::ChartClosedByUser);
-  PlaceChart();
-}
-
-void FrmCURVE::PlaceChart() {
-  // Left edge on this window's right edge, the tops level.
-  const QRect frame = frameGeometry();
-  chart_->move(frame.x() + frame.width(), frame.y());
 }
 
 void FrmCURVE::ChartClosedByUser() {
@@ -116,6 +109,8 @@ void FrmCURVE::ChartClosedByUser() {
 void FrmCURVE::showEvent(QShowEvent* event) {
   // A chart opened by the start-up's read was placed before this window had
   // its place on the screen.
-  if (!event->spontaneous() && ChartLoaded() && chart_->isVisible()) PlaceChart();
+  if (!event->spontaneous() && ChartLoaded() && chart_->isVisible()) {
+    chart_->PlaceBesideMainWindow();
+  }
   QMainWindow::showEvent(event);
 }

@@ -122,7 +122,7 @@ class MainCommands : public QObject {
       QCOMPARE(w.ListSelect(c).Value(), read && c == 240);
       if (!read) QVERIFY(!w.ListSelect(c).Enabled());
     }
-    if (read) QVERIFY(w.Chart()->TitleText().endsWith(QFileInfo(readPath).fileName()));
+    if (read) QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QFileInfo(readPath).fileName()));
   }
 
   void loadCommand_data() {
@@ -155,7 +155,7 @@ class MainCommands : public QObject {
     QCOMPARE(messages_, messages);
     if (changes) {
       QCOMPARE(CURVEroutines::CurveFilePath, second_);
-      QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("car2.Crv")));
+      QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QStringLiteral("car2.Crv")));
       QVERIFY(w.TxtStatus().Text().endsWith(
           QStringLiteral("Reading data from car2.Crv\r\nSuccess!\r\n")));
     } else {
@@ -218,7 +218,7 @@ class MainCommands : public QObject {
     QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
     QCOMPARE(w.Chart()->size(), QSize(625, 502));
     QCOMPARE(w.Chart()->windowTitle(), QStringLiteral("QRVcalChart"));
-    QCOMPARE(w.Chart()->TitleText(), QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
+    QCOMPARE(w.Chart()->MSChart1().TitleText(), QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
     QVERIFY(!w.Chart()->isModal());
   }
 
@@ -241,7 +241,7 @@ class MainCommands : public QObject {
     // Rebuilt for the printout, and left hidden.
     QVERIFY(w.ChartLoaded());
     QVERIFY(!w.Chart()->isVisible());
-    QVERIFY(w.Chart()->TitleText().endsWith(QStringLiteral("CAR1.CRV")));
+    QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QStringLiteral("CAR1.CRV")));
   }
 
   void printWithoutPrinterSaysSo() {
@@ -286,7 +286,7 @@ class MainCommands : public QObject {
   static QString Snapshot(FrmCURVE& w) {
     QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +
                 QString::number(w.mnuFilePrintChart().Enabled()) + QStringLiteral("|chart=") +
-                (w.ChartLoaded() ? w.Chart()->TitleText() : QStringLiteral("none"));
+                (w.ChartLoaded() ? w.Chart()->MSChart1().TitleText() : QStringLiteral("none"));
     for (int16_t c = 240; c <= 247; ++c) {
       s += QStringLiteral("|%1:%2%3%4:%5")
                .arg(c)

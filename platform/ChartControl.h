@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "ChartGrid.h"
+
+class QChart;
+class QChartView;
+class QWidget;
+
+namespace platform {
+
+enum class ChartType : int16_t { Line2d = 3 };
+enum class AxisId : int16_t { X = 0, Y = 1 };
+
+// What lies at a place on the chart, numbered as the chart component numbers
+// its parts; Point (a plotted data point) is the one the program acts on.
+enum class ChartPart : int16_t {
+  Chart = 0,
+  Title = 1,
+  Legend = 3,
+  Plot = 4,
+  Point = 7,
+  Axis = 9,
+};
+
+struct ChartPartHit {
+  ChartPart part = ChartPart::Chart;
+  int16_t index1 = 0;  // for a point: its series, from 1
+  int16_t index2 = 0;  // for a point: its number, from 1 at the first row
+  int16_t index3 = 0;
+  int16_t index4 = 0;
+};
+
+// The scale of a category axis, counted in rows.
+struct ChartCategoryScale {
+  bool Auto = true;
+  int16_t DivisionsPerTick = 1;
+  int16_t DivisionsPerLabel = 1;
+  bool LabelTick = false;  // labels centred on their tick, not between ticks
+};
+
+// The scale of a value axis: its range and how many equal divisions it has.
+struct ChartValueScale {
+  bool Auto = true;
+  float Maximum = 0;
+  float Minimum = 0;
+  int32_t MajorDivision = 0;
+  int16_t MinorDivision = 0;  // further ticks within each major division
+};
+
+struct ChartAxisLabels {
+  bool Auto = true;  // false: every label is drawn whole, never shortened
+};
+
+struct ChartAxis {
+  QString AxisTitle;
+  ChartAxisLabels& Labels(int /*level*/) { return labels; }
+  ChartCategoryScale CategoryScale;
+  ChartValueScale ValueScale;
+  ChartAxisLabels labels;
+};
+
+struct ChartSeriesStyle {
+  QColor color;
+  Qt::PenStyle style = Qt::SolidLine;
+};
+
+// A line chart control over Qt Charts. Its members are set one by one and
+// take effect at Refresh(); place and size are in twips within the parent.
+// The control reports mouse events over it in twips and hit-tests the chart.
+class ChartControl {
+ public:
+  // button, shift state, x and y in twips of the control's own coordinates.
+  using MouseHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
+
+  explicit ChartControl(QWidget* parent);
+  ~ChartControl();
+  ChartControl(const ChartControl&) = delete;
+  ChartControl& operator=(const ChartControl&) = delete;
+
+  void SetChartType(ChartType type) { chartType_ = type; }
+  ChartType GetChartType() const { return chartType_; }
+  // Column 1 of the grid labels the rows, columns 2.. are the series.
+  void SetChartData(const ChartGrid& grid);
+  void SetRowCount(int16_t rows);
+  void SetColumnCount(int16_t series);
+  // Column counts series from 1; ColumnLabel names the current one.
+  void SetColumn(int16_t column) { column_ = column; }
+  void SetColumnLabel(const QString& label);
+  void SetSeriesStyle(int16_t column, const ChartSeriesStyle& style);
+  ChartSeriesStyle SeriesStyle(int16_t column) const;
+  void SetTitleText(const QString& text);
+  QString TitleText() const { return titleText_; }
+  ChartAxis& Axis(AxisId id, int16_t index = 1);
+  // Brings the drawn chart up to date with the members.
+  void Refresh();
+
+  float Left() const;
+  float Top() const;
+  float Width() const;
+  float Height() const;
+  void SetLeft(float twips);
+  void SetTop(float twips);
+  void SetWidth(float twips);
+  void SetHeight(float twips);
+
+  // What lies at a place given in twips of the control's coordinates.
+  ChartPartHit TwipsToChartPart(int32_t x, int32_t y) const;
+
+  // Shown at once while the pointer is on a data point, and whenever it
+  // rests on the chart.
+  QString ToolTipText() const { return toolTipText_; }
+  void SetToolTipText(const QString& text);
+
+  void OnMouseMove(MouseHandler handler) { onMouseMove_ = std::move(handler); }
+  void OnMouseDown(MouseHandler handler) { onMouseDown_ = std::move(handler); }
+  void OnMouseUp(MouseHandler handler) { onMouseUp_ = std::move(handler); }
+
+  // How many value-axis divisions one label spans at the current size.
+  int64_t ValueLabelEvery() const { return valueLabelEvery_; }
+
+  QChartView* widget() const;
+  QChart* chart() const;
+
+ private:
+  class View;
+  struct Plotted;
+
+  void ApplyData();
+  void ApplyCategoryAxis();
+  void ApplyValueAxis();
+  void ChooseValueLabels();
+  void FitToPlotArea();
+  void Mouse(const MouseHandler& handler, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers, QPointF pos);
+  void ShowPointerTip(QPointF pos, QPoint globalPos);
+
+  ChartType chartType_ = ChartType::Line2d;
+  ChartGrid grid_{0, 1};
+  QStringList columnLabels_;
+  std::array<ChartSeriesStyle, 8> styles_;
+  int16_t column_ = 1;
+  QString titleText_;
+  std::array<ChartAxis, 2> axes_;
+  QString toolTipText_;
+  int64_t valueLabelEvery_ = 1;
+  bool dataChanged_ = true;
+
+  MouseHandler onMouseMove_;
+  MouseHandler onMouseDown_;
+  MouseHandler onMouseUp_;
+
+  View* view_;
+  std::unique_ptr<Plotted> plotted_;
+};
+
+}  // namespace platform
