@@ -93,12 +93,11 @@ void FrmChart::Form_Load() {
 
   platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
   y.AxisTitle = sensorKind_ + (sensorKind_ == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
-                                                                         : QStringLiteral(" (V)"));
+                                                                       : QStringLiteral(" (V)"));
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
   y.ValueScale.Minimum = minimum;
-  y.ValueScale.MajorDivision =
-      static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
+  y.ValueScale.MajorDivision = static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
   y.ValueScale.MinorDivision = 0;
 
   chart.Refresh();
@@ -154,13 +153,13 @@ void FrmChart::MSChart1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float, f
   mainWindow_->activateWindow();
 }
 
-QString FrmChart::AccessibleDescription(const QString& xTitle, const QString& yTitle,
-                                        float minimum, float maximum) const {
+QString FrmChart::AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
+                                        float maximum) const {
   QStringList names;
   for (std::size_t c = 2; c < seriesNames_.size(); ++c) names << seriesNames_[c];
   return QStringLiteral("%1 from 0 to 100; %2 from %3 to %4; series %5")
-      .arg(xTitle, yTitle, chartwindow::GeneralNumber(minimum),
-           chartwindow::GeneralNumber(maximum), names.join(QStringLiteral(", ")));
+      .arg(xTitle, yTitle, chartwindow::GeneralNumber(minimum), chartwindow::GeneralNumber(maximum),
+           names.join(QStringLiteral(", ")));
 }
 
 void FrmChart::closeEvent(QCloseEvent* event) {

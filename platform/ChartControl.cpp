@@ -3,10 +3,10 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QFontMetricsF>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
 #include <QGraphicsPathItem>
+#include <QGraphicsTextItem>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
@@ -38,10 +38,10 @@ constexpr double kEmptyRangeHeight = 0.5;
 // Told apart by colour, and by dashes for the fainter partners of a pair.
 const QColor kAxisColour(0x50, 0x50, 0x50);
 
-const std::array<QColor, 8> kPalette = {
-    QColor(0x00, 0x00, 0x00), QColor(0x00, 0x72, 0xB2), QColor(0x56, 0xB4, 0xE9),
-    QColor(0xD5, 0x5E, 0x00), QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
-    QColor(0xCC, 0x79, 0xA7), QColor(0x80, 0x80, 0x80)};
+const std::array<QColor, 8> kPalette = {QColor(0x00, 0x00, 0x00), QColor(0x00, 0x72, 0xB2),
+                                        QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00),
+                                        QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
+                                        QColor(0xCC, 0x79, 0xA7), QColor(0x80, 0x80, 0x80)};
 
 QFont ChartFont(bool bold) {
   QFont font(QStringLiteral("Arial"));
@@ -49,6 +49,26 @@ QFont ChartFont(bool bold) {
   font.setPointSizeF(8);
   font.setBold(bold);
   return font;
+}
+
+// Qt Charts draws every text as rich text: a file name such as "<b>.CRV"
+// must show as written, and a blank that rich text would drop (leading, or
+// after another blank) must stay, as in the row labels " 0" .. " 100".
+QString AsDrawnText(const QString& text) {
+  QString drawn;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const bool dropped = text[i] == QLatin1Char(' ') && (i == 0 || text[i - 1] == QLatin1Char(' '));
+    drawn += dropped ? QStringLiteral("&nbsp;") : QString(text[i]).toHtmlEscaped();
+  }
+  return drawn;
+}
+
+// The height Qt's charts give a label of this font.
+double LabelHeight(const QFont& font) {
+  QGraphicsTextItem probe;
+  probe.setFont(font);
+  probe.setPlainText(QStringLiteral("0"));
+  return probe.boundingRect().height();
 }
 
 ChartGrid Resized(const ChartGrid& grid, int rows, int columns) {
@@ -214,7 +234,7 @@ ChartAxis& ChartControl::Axis(AxisId id, int16_t /*index*/) {
 void ChartControl::Refresh() {
   if (dataChanged_) {
     dataChanged_ = false;
-    plotted_->chart->setTitle(titleText_);
+    plotted_->chart->setTitle(AsDrawnText(titleText_));
     ApplyData();
     ApplyCategoryAxis();
     ApplyValueAxis();
@@ -245,8 +265,8 @@ void ChartControl::ApplyData() {
     for (int r = 0; r < grid_.Rows(); ++r) points.append(QPointF(r, grid_.Number(r, column)));
     QLineSeries* series = p.series[i];
     series->replace(points);
-    series->setName(i < static_cast<std::size_t>(columnLabels_.size()) ? columnLabels_[i]
-                                                                          : QString());
+    series->setName(AsDrawnText(
+        i < static_cast<std::size_t>(columnLabels_.size()) ? columnLabels_[i] : QString()));
     const ChartSeriesStyle& style = styles_[std::min(i, styles_.size() - 1)];
     QPen pen(style.color, 1.5, style.style);
     pen.setCosmetic(true);
@@ -262,11 +282,11 @@ void ChartControl::ApplyCategoryAxis() {
   for (const QString& label : x->categoriesLabels()) x->remove(label);
   const int perLabel = scale.Auto ? 1 : std::max<int>(scale.DivisionsPerLabel, 1);
   x->setStartValue(0);
-  for (int r = 0; r < grid_.Rows(); r += perLabel) x->append(grid_.Text(r, 1), r);
+  for (int r = 0; r < grid_.Rows(); r += perLabel) x->append(AsDrawnText(grid_.Text(r, 1)), r);
   x->setLabelsPosition(scale.LabelTick ? QCategoryAxis::AxisLabelsPositionOnValue
                                        : QCategoryAxis::AxisLabelsPositionCenter);
   x->setRange(0, std::max(grid_.Rows() - 1, 1));
-  x->setTitleText(axis.AxisTitle);
+  x->setTitleText(AsDrawnText(axis.AxisTitle));
   x->setTruncateLabels(axis.labels.Auto);
 }
 
@@ -300,15 +320,15 @@ void ChartControl::ApplyValueAxis() {
   valueLabelEvery_ = 0;
   ChooseValueLabels();
   p.y->setRange(low, high);
-  p.y->setTitleText(axis.AxisTitle);
+  p.y->setTitleText(AsDrawnText(axis.AxisTitle));
   p.y->setTruncateLabels(axis.labels.Auto);
 }
 
 void ChartControl::ChooseValueLabels() {
   Plotted& p = *plotted_;
   // Labels and grid lines on every n-th division, as many as fit.
-  const double labelHeight = QFontMetricsF(p.y->labelsFont()).height();
-  const int64_t every = LabelEvery(p.divisions, p.chart->plotArea().height(), labelHeight);
+  const int64_t every =
+      LabelEvery(p.divisions, p.chart->plotArea().height(), LabelHeight(p.y->labelsFont()));
   if (every == valueLabelEvery_) return;
   valueLabelEvery_ = every;
   const double division = (p.high - p.low) / static_cast<double>(p.divisions);
@@ -447,8 +467,8 @@ void ChartControl::ShowPointerTip(QPointF pos, QPoint globalPos) {
   // Ring the point read out, and show its text at once, not after a rest.
   const auto s = static_cast<std::size_t>(hit.index1 - 1);
   const QPointF centre = p.positions[s][static_cast<std::size_t>(hit.index2 - 1)];
-  p.marker->setRect(QRectF(centre - QPointF(kHitRadius, kHitRadius),
-                           QSizeF(2 * kHitRadius, 2 * kHitRadius)));
+  p.marker->setRect(
+      QRectF(centre - QPointF(kHitRadius, kHitRadius), QSizeF(2 * kHitRadius, 2 * kHitRadius)));
   p.marker->setPen(QPen(p.series[s]->pen().color(), 1.5));
   p.marker->show();
   view_->viewport()->setCursor(Qt::PointingHandCursor);

@@ -141,8 +141,8 @@ class ChartControl {
   void ApplyValueAxis();
   void ChooseValueLabels();
   void FitToPlotArea();
-  void Mouse(const MouseHandler& handler, Qt::MouseButton button,
-             Qt::KeyboardModifiers modifiers, QPointF pos);
+  void Mouse(const MouseHandler& handler, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+             QPointF pos);
   void ShowPointerTip(QPointF pos, QPoint globalPos);
 
   ChartType chartType_ = ChartType::Line2d;

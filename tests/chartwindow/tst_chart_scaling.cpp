@@ -1,0 +1,129 @@
+// The chart's arithmetic: sensor kind, conversion, value-axis range, the
+// numbers it writes and how many divisions a label spans.
+#include <QLocale>
+#include <QTest>
+
+#include "ChartLabelStep.h"
+#include "ChartScaling.h"
+#include "GeneralNumber.h"
+
+using platform::ChartGrid;
+
+class ChartScaling : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void scale_data() {
+    QTest::addColumn<int>("base");         // raw value of every cell
+    QTest::addColumn<QString>("changes");  // "column:row:raw ..." put in over the base
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<float>("firstScaled");  // the first changed cell (or 2:0) afterwards
+    QTest::addColumn<float>("minimum");
+    QTest::addColumn<float>("maximum");
+
+    QTest::newRow("strain limits") << 11500 << "8:50:29500"
+                                   << "STRAIN" << 115.23f << 44.f << 116.f;
+    QTest::newRow("strain 20000 ties to even") << 20000 << ""
+                                               << "STRAIN" << 78.12f << 78.f << 79.f;
+    QTest::newRow("11499 in a delta") << 20000 << "7:3:11499"
+                                      << "PRESSURE" << 0.88f << 0.f << 2.f;
+    QTest::newRow("29501 at height 100") << 20000 << "2:100:29501"
+                                         << "PRESSURE" << 2.25f << 0.f << 2.f;
+    QTest::newRow("pressure 8192 ties to even") << 8192 << ""
+                                                << "PRESSURE" << 0.62f << 0.f << 1.f;
+    QTest::newRow("97..100 do not widen") << 20000 << "3:97:29000"
+                                          << "STRAIN" << 113.28f << 78.f << 79.f;
+    QTest::newRow("all zero") << 0 << ""
+                              << "PRESSURE" << 0.f << 0.f << 0.f;
+    QTest::newRow("at most 0.01") << 131 << ""
+                                  << "PRESSURE" << 0.01f << 0.f << 0.f;
+    QTest::newRow("4.49 to 4.5") << 0 << "4:9:58851"
+                                 << "PRESSURE" << 4.49f << 0.f << 4.5f;
+    QTest::newRow("4.51 to 5") << 0 << "4:9:59113"
+                               << "PRESSURE" << 4.51f << 0.f << 5.f;
+    QTest::newRow("10.05 to 10") << 0 << "5:9:131727"
+                                 << "PRESSURE" << 10.05f << 0.f << 10.f;
+    QTest::newRow("10.1 to 11") << 0 << "5:9:132383"
+                                << "PRESSURE" << 10.1f << 0.f << 11.f;
+    QTest::newRow("115.1 to 115") << 20000 << "6:9:29466"
+                                  << "STRAIN" << 115.1f << 78.f << 115.f;
+    QTest::newRow("-3.2 to -4") << 0 << "2:1:-41943 3:1:150000"
+                                << "PRESSURE" << -3.2f << -4.f << 12.f;
+  }
+
+  void scale() {
+    QFETCH(int, base);
+    QFETCH(QString, changes);
+    QFETCH(QString, kind);
+    QFETCH(float, firstScaled);
+    QFETCH(float, minimum);
+    QFETCH(float, maximum);
+    ChartGrid grid(chartwindow::kChartRows, chartwindow::kChartColumns);
+    for (int r = 0; r < grid.Rows(); ++r) {
+      for (int c = 2; c <= grid.Columns(); ++c) grid(r, c) = static_cast<int32_t>(base);
+    }
+    int firstColumn = 2;
+    int firstRow = 0;
+    const QStringList changeList = changes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& change : changeList) {
+      const QStringList part = change.split(QLatin1Char(':'));
+      grid(part[1].toInt(), part[0].toInt()) = static_cast<int32_t>(part[2].toInt());
+    }
+    if (!changeList.isEmpty()) {
+      firstColumn = changeList.first().section(QLatin1Char(':'), 0, 0).toInt();
+      firstRow = changeList.first().section(QLatin1Char(':'), 1, 1).toInt();
+    }
+    float low = -1;
+    float high = -1;
+    QString sensorKind;
+    chartwindow::ScaleChartValues(grid, low, high, sensorKind);
+    QCOMPARE(sensorKind, kind);
+    QCOMPARE(grid.Number(firstRow, firstColumn), firstScaled);
+    QVERIFY(std::holds_alternative<float>(grid(firstRow, firstColumn)));
+    QCOMPARE(low, minimum);
+    QCOMPARE(high, maximum);
+  }
+
+  void generalNumber_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hundredths") << "C" << 1.53f << "1.53";
+    QTest::newRow("whole") << "C" << 78.f << "78";
+    QTest::newRow("seven digits") << "C" << 1234567.f << "1234567";
+    QTest::newRow("negative") << "C" << -3.2f << "-3.2";
+    QTest::newRow("comma locale, no grouping") << "de_DE" << 12345.5f << "12345,5";
+  }
+
+  void generalNumber() {
+    QFETCH(QString, locale);
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    const QString written = chartwindow::GeneralNumber(value);
+    QLocale::setDefault(previous);
+    QCOMPARE(written, text);
+  }
+
+  void labelEvery_data() {
+    QTest::addColumn<qint64>("divisions");
+    QTest::addColumn<double>("plotHeight");
+    QTest::addColumn<qint64>("every");
+    QTest::newRow("all fit") << qint64(5) << 400.0 << qint64(1);
+    QTest::newRow("44 to 116 mV") << qint64(144) << 400.0 << qint64(20);
+    QTest::newRow("just fits at 4") << qint64(100) << 700.0 << qint64(4);
+    QTest::newRow("no room: one label") << qint64(144) << 0.0 << qint64(200);
+    QTest::newRow("absurd range") << qint64(655360) << 400.0 << qint64(100000);
+  }
+
+  void labelEvery() {
+    QFETCH(qint64, divisions);
+    QFETCH(double, plotHeight);
+    QFETCH(qint64, every);
+    QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+};
+
+QTEST_MAIN(ChartScaling)
+#include "tst_chart_scaling.moc"

@@ -1,0 +1,281 @@
+// The chart window on the example files, through the real main window: what
+// it plots and labels, and what the mouse reads out and selects over it.
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDebug>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGraphicsTextItem>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include "CURVEroutines.h"
+#include "CurveTables.h"
+#include "FrmCURVE.h"
+#include "MessageBox.h"
+
+namespace {
+
+const QString kExamples = QStringLiteral(MIRELDA_EXAMPLES_DIR "/");
+const QStringList kSeries = {"Dynamic",    "Loaded Up", "Empty Up",  "Loaded Down",
+                             "Empty Down", "Delta Up",  "Delta Down"};
+
+// Where the point of a series (1..7) at a height is drawn, in the view's pixels.
+QPoint PointPlace(FrmChart& chart, int series, int height) {
+  QChart* c = chart.MSChart1().chart();
+  auto* line = static_cast<QLineSeries*>(c->series().at(series - 1));
+  const QPointF at = c->mapToPosition(line->at(height), line);
+  return chart.MSChart1().widget()->mapFromScene(c->mapToScene(at));
+}
+
+QList<int> Marks(platform::ListBox& list) {
+  QList<int> marked;
+  for (int i = 0; i < list.ListCount(); ++i) {
+    if (list.Selected(i)) marked << i;
+  }
+  return marked;
+}
+
+// What the main window shows of its lists: visibility, button, current line, marks.
+QString ListState(FrmCURVE& w) {
+  QString state;
+  for (int16_t c = 240; c <= 247; ++c) {
+    QDebug(&state) << c << w.ListData(c).Visible() << w.ListSelect(c).Value()
+                   << w.ListData(c).ListIndex() << Marks(w.ListData(c));
+  }
+  return state;
+}
+
+}  // namespace
+
+class ChartWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    previous_ = platform::SetMessageHandler([](const QString&, platform::MessageIcon) {});
+  }
+  void cleanup() {
+    platform::SetMessageHandler(previous_);
+    main_.reset();
+  }
+
+  void plotsTheExample_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("axisTitle");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<int>("divisions");
+    QTest::addColumn<QList<double>>("at50");  // the seven series at height 50
+    QTest::newRow("strain") << "strain-car1.CRV"
+                            << "STRAIN (mV)" << 46.0 << 109.0 << 126
+                            << QList<double>{77.16, 102.47, 52.53, 100.75, 51.38, 49.94, 49.38};
+    QTest::newRow("pressure") << "pressure-car2.CRV"
+                              << "PRESSURE (V)" << 0.0 << 2.5 << 5
+                              << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42};
+  }
+
+  void plotsTheExample() {
+    QFETCH(QString, file);
+    QFETCH(QString, axisTitle);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(int, divisions);
+    QFETCH(QList<double>, at50);
+    FrmChart& chart = Load(file);
+    QChart* c = chart.MSChart1().chart();
+
+    const QString title = "QRV Load Calibration Chart for " + file;
+    QCOMPARE(chart.MSChart1().widget()->accessibleName(), title);
+    QCOMPARE(c->series().size(), 7);
+    for (int s = 0; s < 7; ++s) {
+      auto* line = static_cast<QLineSeries*>(c->series().at(s));
+      QCOMPARE(line->name(), kSeries[s]);
+      QCOMPARE(line->count(), 101);
+      QCOMPARE(line->at(50).x(), 50.0);
+      QCOMPARE(float(line->at(50).y()), float(at50[s]));
+    }
+
+    auto* y = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
+    QCOMPARE(y->titleText(), axisTitle);
+    QCOMPARE(y->min(), minimum);
+    QCOMPARE(y->max(), maximum);
+    QCOMPARE(chart.MSChart1().Axis(platform::AxisId::Y).ValueScale.MajorDivision, divisions);
+    QCOMPARE(c->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("Height (%)"));
+    QCOMPARE(chart.MSChart1().widget()->accessibleDescription(),
+             QStringLiteral("Height (%) from 0 to 100; %1 from %2 to %3; series %4")
+                 .arg(axisTitle)
+                 .arg(minimum)
+                 .arg(maximum)
+                 .arg(kSeries.join(QStringLiteral(", "))));
+
+    // Labels as drawn: " 0" .. " 100" under the plot, and value labels that
+    // lie within the range and do not overlap.
+    QStringList drawn;
+    QStringList heightLabels;
+    QList<QRectF> valueLabels;
+    for (QGraphicsItem* item : c->scene()->items()) {
+      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+      if (!text || !text->isVisible()) continue;
+      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+      QVERIFY2(!label.contains(QStringLiteral("...")), "no text is cut short");
+      const QRectF box = text->sceneBoundingRect();
+      bool number = false;
+      const double value = label.toDouble(&number);
+      drawn << label;
+      if (label.startsWith(QLatin1Char(' '))) {
+        heightLabels << label;
+      } else if (number && box.right() <= c->plotArea().left()) {
+        QVERIFY2(value >= minimum && value <= maximum, qPrintable(label));
+        for (const QRectF& other : valueLabels) QVERIFY(!box.intersects(other));
+        valueLabels << box;
+      }
+    }
+    QVERIFY(drawn.contains(title));
+    QVERIFY(drawn.contains(axisTitle));
+    heightLabels.sort();
+    QStringList expected;
+    for (int h = 0; h <= 100; h += 10) expected << QStringLiteral(" %1").arg(h);
+    expected.sort();
+    QCOMPARE(heightLabels, expected);
+    QVERIFY(valueLabels.size() >= 5);
+
+    // The chart fills the window at any size.
+    chart.resize(300, 200);
+    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(0, 0, 300, 200));
+  }
+
+  // A file name is shown as it is written, markup characters included.
+  void titleShowsTheNameAsWritten() {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("<i>car&amp;1.CRV"));
+    QVERIFY(QFile::copy(kExamples + QStringLiteral("strain-car1.CRV"), name));
+    FrmChart& chart = Load(name);
+    const QString title = QStringLiteral("QRV Load Calibration Chart for <i>car&amp;1.CRV");
+    bool shown = false;
+    for (QGraphicsItem* item : chart.MSChart1().chart()->scene()->items()) {
+      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+      shown |= text && text->toPlainText().replace(QChar(0xA0), QLatin1Char(' ')) == title;
+    }
+    QVERIFY(shown);
+  }
+
+  void toolTipReadsOutPoints() {
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    QCOMPARE(chart.MSChart1().ToolTipText(), QString());
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 7));
+    QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Dynamic@7%=78.78"));
+    QTest::mouseMove(viewport, PointPlace(chart, 7, 50) + QPoint(1, -1));
+    QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Delta Down@50%=49.38"));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Delta Down@50%=49.38"));
+    // Over the title and an empty place the text stays.
+    QTest::mouseMove(viewport, QPoint(viewport->width() / 2, 4));
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 50) + QPoint(0, 40));
+    QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Delta Down@50%=49.38"));
+    // A new load starts without one.
+    main_->ShowChart();
+    main_->UnloadChart();
+    main_->ShowChart();
+    QCOMPARE(main_->Chart()->MSChart1().ToolTipText(), QString());
+  }
+
+  void pressSelectsTheLine_data() {
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("line");
+    QTest::newRow("measured curve") << 2 << 50 << 242 << 51;
+    QTest::newRow("difference curve") << 7 << 50 << 247 << 50;
+    QTest::newRow("measured at 100 %") << 1 << 100 << 241 << 101;
+    QTest::newRow("difference at 100 %") << 7 << 100 << 247 << 100;
+  }
+
+  void pressSelectsTheLine() {
+    QFETCH(int, series);
+    QFETCH(int, height);
+    QFETCH(int, code);
+    QFETCH(int, line);
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    platform::ListBox& list = main_->ListData(static_cast<int16_t>(code));
+    const QList<int> marks = Marks(list);
+    Press(chart, PointPlace(chart, series, height));
+    QCOMPARE(list.ListIndex(), line);
+    QVERIFY(list.List(line).trimmed().startsWith(QStringLiteral("%1%=").arg(height)));
+    for (int16_t c = 240; c <= 247; ++c) {
+      QCOMPARE(main_->ListData(c).Visible(), c == code);
+      QCOMPARE(main_->ListSelect(c).Value(), c == code);
+    }
+    QCOMPARE(Marks(list), marks);
+    QCOMPARE(QApplication::focusWidget(), list.widget());
+  }
+
+  void pressOffPointsChangesNothing() {
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    const QString before = ListState(*main_);
+    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    for (const QPoint& place :
+         {QPoint(viewport->width() / 2, 4), PointPlace(chart, 1, 50) + QPoint(0, 40),
+          QPoint(viewport->width() - 2, viewport->height() - 2)}) {
+      Press(chart, place);
+      QCOMPARE(ListState(*main_), before);
+    }
+  }
+
+  // Points the window cannot show are refused: nothing changes.
+  void refusedPoints_data() {
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("line");
+    QTest::newRow("series 7") << 7 << 5;
+    QTest::newRow("series -1") << -1 << 5;
+    QTest::newRow("line -1") << 0 << -1;
+    QTest::newRow("past a measured list") << 0 << 102;
+    QTest::newRow("past a difference list") << 5 << 101;
+    QTest::newRow("curve not present") << 1 << 5;
+  }
+
+  void refusedPoints() {
+    QFETCH(int, series);
+    QFETCH(int, line);
+    Load(QStringLiteral("strain-car1.CRV"));
+    const QString before = ListState(*main_);
+    if (QByteArray(QTest::currentDataTag()) == "curve not present") {
+      CURVEroutines::CurvePresent(242) = false;
+    }
+    CURVEroutines::ShowCurvePoint(static_cast<int16_t>(series), static_cast<int16_t>(line));
+    CURVEroutines::CurvePresent(242) = true;
+    QCOMPARE(ListState(*main_), before);
+  }
+
+ private:
+  FrmChart& Load(const QString& file) {
+    main_ = std::make_unique<FrmCURVE>();
+    main_->Form_Load(file.contains(QLatin1Char('/')) ? file : kExamples + file);
+    main_->show();
+    FrmChart* chart = main_->Chart();
+    QTEST_ASSERT(chart && QTest::qWaitForWindowExposed(chart));
+    return *chart;
+  }
+
+  // A press and release on the chart, which ends with the main window active.
+  void Press(FrmChart& chart, QPoint place) {
+    chart.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    QTest::mouseMove(viewport, place);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, place);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, place);
+    QTRY_COMPARE(QApplication::activeWindow(), main_.get());
+  }
+
+  std::unique_ptr<FrmCURVE> main_;
+  platform::MessageHandler previous_;
+};
+
+QTEST_MAIN(ChartWindow)
+#include "tst_chart_window.moc"
