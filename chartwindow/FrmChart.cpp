@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QCloseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -119,6 +120,11 @@ void FrmChart::Form_Resize() {
 void FrmChart::PlaceBesideMainWindow() {
   const QRect main = mainWindow_->frameGeometry();
   move(main.x() + main.width(), main.y());
+}
+
+void FrmChart::PaintImage(QPainter& painter) {
+  painter.fillRect(rect(), palette().window());
+  msChart1_.Paint(painter);
 }
 
 bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {

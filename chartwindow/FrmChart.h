@@ -25,6 +25,8 @@ class FrmChart : public QWidget {
 
   // Left edge on the main window's right edge, the tops level.
   void PlaceBesideMainWindow();
+  // Draws what the window shows, shown or not, in its own coordinates.
+  void PaintImage(QPainter& painter);
 
   platform::ChartControl& MSChart1() { return msChart1_; }
   const platform::ChartGrid& ChartValues() const { return chartValues_; }

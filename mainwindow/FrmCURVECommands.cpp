@@ -58,7 +58,8 @@ void FrmCURVE::ListSelect_Click(int16_t index) {
 void FrmCURVE::mnuFilePrintChart_Click() {
   // The user may have closed the chart window: rebuild it, hidden, to print it.
   if (!ChartLoaded()) LoadChart();
-  switch (platform::PrintWindowImage(chart_)) {
+  FrmChart* chart = chart_;
+  switch (platform::PrintWindowImage(chart, [chart](QPainter& p) { chart->PaintImage(p); })) {
     case platform::PrintResult::Printed:
       break;
     case platform::PrintResult::NoPrinter:

@@ -243,6 +243,15 @@ void ChartControl::Refresh() {
   view_->viewport()->update();
 }
 
+void ChartControl::Paint(QPainter& painter) {
+  // A control never shown has not yet fitted its chart to its size.
+  plotted_->chart->resize(view_->size());
+  view_->setSceneRect(plotted_->chart->geometry());
+  // The first layout may choose other value labels, which asks for another.
+  for (int pass = 0; pass < 2; ++pass) plotted_->chart->layout()->activate();
+  view_->render(&painter, QRectF(view_->geometry()), view_->rect());
+}
+
 void ChartControl::ApplyData() {
   Plotted& p = *plotted_;
   const auto count = static_cast<std::size_t>(std::max(grid_.Columns() - 1, 0));

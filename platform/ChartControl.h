@@ -15,6 +15,7 @@
 
 class QChart;
 class QChartView;
+class QPainter;
 class QWidget;
 
 namespace platform {
@@ -104,6 +105,9 @@ class ChartControl {
   ChartAxis& Axis(AxisId id, int16_t index = 1);
   // Brings the drawn chart up to date with the members.
   void Refresh();
+  // Draws the chart at its place in the parent, laid out for its size even
+  // while it has never been shown: lines and text stay lines and text.
+  void Paint(QPainter& painter);
 
   float Left() const;
   float Top() const;

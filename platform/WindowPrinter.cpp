@@ -16,7 +16,7 @@ QString& OutputFile() {
 }
 }  // namespace
 
-PrintResult PrintWindowImage(QWidget* window) {
+PrintResult PrintWindowImage(QWidget* window, const ImagePainter& paint) {
   QPrinter printer(QPrinter::HighResolution);
   if (OutputFile().isEmpty()) {
     // Asks the print service for its default only; no discovery of printers.
@@ -40,7 +40,8 @@ PrintResult PrintWindowImage(QWidget* window) {
   const double scale = std::min(page.width() / std::max(size.width(), 1),
                                 page.height() / std::max(size.height(), 1));
   painter.scale(scale, scale);
-  window->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  painter.setClipRect(QRect(QPoint(), size));
+  paint(painter);
   return painter.end() ? PrintResult::Printed : PrintResult::Failed;
 }
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -218,7 +219,8 @@ class MainCommands : public QObject {
     QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
     QCOMPARE(w.Chart()->size(), QSize(625, 502));
     QCOMPARE(w.Chart()->windowTitle(), QStringLiteral("QRVcalChart"));
-    QCOMPARE(w.Chart()->MSChart1().TitleText(), QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
+    QCOMPARE(w.Chart()->MSChart1().TitleText(),
+             QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
     QVERIFY(!w.Chart()->isModal());
   }
 
@@ -241,7 +243,16 @@ class MainCommands : public QObject {
     // Rebuilt for the printout, and left hidden.
     QVERIFY(w.ChartLoaded());
     QVERIFY(!w.Chart()->isVisible());
-    QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QStringLiteral("CAR1.CRV")));
+
+    // The page holds the chart itself, its title and axis titles as text.
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished()) QSKIP("pdftotext (poppler-utils) reads the printout back");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* part :
+         {"QRV Load Calibration Chart for CAR1.CRV", "Height (%)", "PRESSURE (V)", "Delta Down"}) {
+      QVERIFY2(text.contains(QLatin1String(part)), part);
+    }
   }
 
   void printWithoutPrinterSaysSo() {
