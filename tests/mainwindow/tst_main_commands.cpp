@@ -222,6 +222,12 @@ class MainCommands : public QObject {
     QCOMPARE(w.Chart()->MSChart1().TitleText(),
              QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
     QVERIFY(!w.Chart()->isModal());
+    QCOMPARE(w.Chart()->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    // Moved by the user, it opens beside the main window again at the next load.
+    w.Chart()->move(300, 300);
+    w.UnloadChart();
+    w.ShowChart();
+    QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
   }
 
   void printsRebuiltChartToPdf() {
