@@ -100,7 +100,8 @@ struct ChartControl::Plotted {
 // The chart view: reports the mouse to the control instead of acting on it.
 class ChartControl::View : public QChartView {
  public:
-  View(QWidget* parent, ChartControl& control) : QChartView(parent), control_(control) {
+  View(QWidget* parent, QChart* chart, ChartControl& control)
+      : QChartView(chart, parent), control_(control) {
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
@@ -131,8 +132,7 @@ class ChartControl::View : public QChartView {
   ChartControl& control_;
 };
 
-ChartControl::ChartControl(QWidget* parent)
-    : view_(new View(parent, *this)), plotted_(std::make_unique<Plotted>()) {
+ChartControl::ChartControl(QWidget* parent) : plotted_(std::make_unique<Plotted>()) {
   for (std::size_t i = 0; i < styles_.size(); ++i) styles_[i].color = kPalette[i];
 
   Plotted& p = *plotted_;
@@ -174,7 +174,9 @@ ChartControl::ChartControl(QWidget* parent)
   p.marker->setZValue(1000);
   p.marker->hide();
 
-  view_->setChart(p.chart);
+  // Given to the view from the start: a view made without one makes its own,
+  // which a later chart would leave behind.
+  view_ = new View(parent, p.chart, *this);
   QObject::connect(p.chart, &QChart::plotAreaChanged, view_, [this] { FitToPlotArea(); });
 }
 

@@ -164,7 +164,7 @@ class ChartControl {
   MouseHandler onMouseDown_;
   MouseHandler onMouseUp_;
 
-  View* view_;
+  View* view_ = nullptr;
   std::unique_ptr<Plotted> plotted_;
 };
 
