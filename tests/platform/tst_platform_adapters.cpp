@@ -1,7 +1,10 @@
 // The window adapters where they part from Qt's defaults: the status box's
 // CR LF text, the option group's deselect and click, the list marks.
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
@@ -110,8 +113,58 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1}));
   }
 
+  // Keys pressed from a button placed before the group of four options; the
+  // index focused and the one checked afterwards (4: the button after the group).
+  void optionKeys_data() {
+    QTest::addColumn<int>("checked");  // -1: none
+    QTest::addColumn<int>("disabled");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<int>("checkedAfter");
+    using Keys = QList<int>;
+    QTest::newRow("Tab enters at the checked one") << 2 << -1 << Keys{Qt::Key_Tab} << 2 << 2;
+    QTest::newRow("Tab with none checked enters at the first")
+        << -1 << -1 << Keys{Qt::Key_Tab} << 0 << -1;
+    QTest::newRow("Tab again leaves the group")
+        << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Tab} << 4 << 1;
+    QTest::newRow("Down selects the next") << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Down} << 2 << 2;
+    QTest::newRow("Left selects the one before")
+        << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Left} << 0 << 0;
+    QTest::newRow("Up from the first wraps to the last")
+        << 0 << -1 << Keys{Qt::Key_Tab, Qt::Key_Up} << 3 << 3;
+    QTest::newRow("Right passes a disabled one")
+        << 1 << 2 << Keys{Qt::Key_Tab, Qt::Key_Right} << 3 << 3;
+  }
+  void optionKeys() {
+    QFETCH(int, checked);
+    QFETCH(int, disabled);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, focused);
+    QFETCH(int, checkedAfter);
+    Options o(4);
+    std::vector<QWidget*> chain;
+    auto* before = new QPushButton(QStringLiteral("before"), &o.parent);
+    for (const auto& b : o.buttons) chain.push_back(b->widget());
+    chain.push_back(new QPushButton(QStringLiteral("after"), &o.parent));
+    QWidget::setTabOrder(before, chain.front());
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    o.parent.show();
+    QVERIFY(QTest::qWaitForWindowActive(&o.parent));
+    if (disabled >= 0) o.buttons[disabled]->SetEnabled(false);
+    // Qt would keep the tab stop on the button that last had the focus.
+    chain[3]->setFocus();
+    if (checked >= 0) o.buttons[checked]->SetValue(true);
+    before->setFocus();
+    for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), chain[focused]);
+    std::vector<bool> values(4, false);
+    if (checkedAfter >= 0) values[checkedAfter] = true;
+    QCOMPARE(o.Values(), values);
+  }
+
   // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
-  // current, then the space bar), "set n" (marked by code), or the marks expected.
+  // current, then the space bar), "set n" (marked by code), "drag a b" (pressed
+  // on line a, moved to b with the button held, released), or the marks expected.
   void listMarks_data() {
     QTest::addColumn<bool>("toggle");
     QTest::addColumn<QStringList>("steps");
@@ -119,6 +172,8 @@ class PlatformAdapters : public QObject {
         << true << QStringList{"click 0", "click 2", "101", "click 0", "001"};
     QTest::newRow("toggle: space toggles the current line alone")
         << true << QStringList{"click 2", "space 1", "011", "space 1", "001"};
+    QTest::newRow("toggle: a drag toggles the pressed line alone")
+        << true << QStringList{"drag 2 0", "001", "drag 0 2", "101"};
     QTest::newRow("toggle: marks set by code add up")
         << true << QStringList{"click 2", "set 0", "101"};
     QTest::newRow("single: a click moves the mark")
@@ -139,10 +194,28 @@ class PlatformAdapters : public QObject {
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     for (const QString& step : steps) {
-      const int n = step.section(' ', 1).toInt();
+      const int n = step.section(' ', 1, 1).toInt();
+      const auto at = [&](int line) {
+        return list.widget()->visualItemRect(list.widget()->item(line)).center();
+      };
+      QWidget* viewport = list.widget()->viewport();
       if (step.startsWith("click")) {
-        const QRect line = list.widget()->visualItemRect(list.widget()->item(n));
-        QTest::mouseClick(list.widget()->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at(n));
+      } else if (step.startsWith("drag")) {
+        // Sent straight to the list, so that no press counts as a double click.
+        const auto send = [&](QEvent::Type type, int line, Qt::MouseButtons held) {
+          const QPoint pos = at(line);
+          QMouseEvent e(type, pos, viewport->mapToGlobal(pos),
+                        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+          QApplication::sendEvent(viewport, &e);
+        };
+        const int to = step.section(' ', 2).toInt();
+        send(QEvent::MouseButtonPress, n, Qt::LeftButton);
+        for (int line = n; line != to;) {
+          line += to > n ? 1 : -1;
+          send(QEvent::MouseMove, line, Qt::LeftButton);
+        }
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
       } else if (step.startsWith("space")) {
         list.SetListIndex(n);
         QTest::keyClick(list.widget(), Qt::Key_Space);
