@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <array>
 
+#include "FileDrop.h"
 #include "FrmChart.h"
 #include "Twips.h"
 
@@ -92,6 +93,7 @@ FrmCURVE::FrmCURVE()
   BuildMenus();
   SetTabOrder();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  AcceptFileDropsOn(this);
 
   CURVEroutines::BindCurveWindow(this);
 }
@@ -193,6 +195,10 @@ bool FrmCURVE::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmCURVE::AcceptFileDropsOn(QWidget* window) {
+  platform::AcceptFileDrops(window, this, [this](const QString& path) { LoadChosenFile(path); });
 }
 
 void FrmCURVE::Refresh() {

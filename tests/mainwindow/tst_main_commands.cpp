@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "../calibration/CrvBuilder.h"
 #include "CurveTables.h"
@@ -125,17 +129,23 @@ class MainCommands : public QObject {
     if (read) QVERIFY(w.Chart()->TitleText().endsWith(QFileInfo(readPath).fileName()));
   }
 
+  // A file reaches the window through the Load dialog or dropped on the
+  // status box or on the chart window, with the same outcome.
   void loadCommand_data() {
-    QTest::addColumn<QString>("answer");  // what the user picks in the dialog
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer");  // what the user picks in the dialog, or drops
     QTest::addColumn<bool>("changes");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("cancelled") << QString() << false << QStringList();
-    QTest::newRow("refused name") << "@notes" << false
-                                  << QStringList{"@File @notes cannot be processed!"};
-    QTest::newRow("another file") << "@second" << true << QStringList();
+    QTest::newRow("cancelled") << "dialog" << QString() << false << QStringList();
+    for (const char* how : {"dialog", "status drop", "chart drop"}) {
+      QTest::addRow("%s: refused name", how)
+          << how << "@notes" << false << QStringList{"@File @notes cannot be processed!"};
+      QTest::addRow("%s: another file", how) << how << "@second" << true << QStringList();
+    }
   }
 
   void loadCommand() {
+    QFETCH(QString, how);
     QFETCH(QString, answer);
     QFETCH(bool, changes);
     QFETCH(QStringList, messages);
@@ -148,9 +158,21 @@ class MainCommands : public QObject {
     w.Form_Load(good_);
     w.show();
     const QString before = Snapshot(w);
-    platform::CommonDialog::SetOpenHandler(
-        [&](const platform::CommonDialog&) { return resolve(answer); });
-    QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
+    if (how == "dialog") {
+      platform::CommonDialog::SetOpenHandler(
+          [&](const platform::CommonDialog&) { return resolve(answer); });
+      QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
+    } else {
+      QWidget* target = how == "chart drop" ? static_cast<QWidget*>(w.Chart())
+                                            : w.TxtStatus().widget()->viewport();
+      QMimeData files;
+      files.setUrls({QUrl::fromLocalFile(resolve(answer))});
+      QVERIFY(Drop(target, files, Qt::CopyAction | Qt::MoveAction));
+      // The file is read once the drop has ended.
+      QCOMPARE(messages_, QStringList());
+      QVERIFY(!w.TxtStatus().Text().contains(QStringLiteral("car2")));
+      QCoreApplication::processEvents();
+    }
     for (QString& m : messages) m = resolve(m);
     QCOMPARE(messages_, messages);
     if (changes) {
@@ -161,6 +183,54 @@ class MainCommands : public QObject {
     } else {
       QCOMPARE(Snapshot(w), before);
     }
+  }
+
+  // Anything but one local file is refused over the window and its controls.
+  void refusedDrops_data() {
+    QTest::addColumn<QList<QUrl>>("urls");
+    QTest::addColumn<int>("actions");
+    const QUrl second = QUrl::fromLocalFile(second_);
+    QTest::newRow("two files") << QList<QUrl>{second, QUrl::fromLocalFile(good_)}
+                               << int(Qt::CopyAction);
+    QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(dir_.path())}
+                              << int(Qt::CopyAction);
+    QTest::newRow("a web address")
+        << QList<QUrl>{QUrl(QStringLiteral("https://x.org/a.CRV"))} << int(Qt::CopyAction);
+    QTest::newRow("plain text") << QList<QUrl>() << int(Qt::CopyAction);
+    QTest::newRow("a move only") << QList<QUrl>{second} << int(Qt::MoveAction);
+  }
+
+  void refusedDrops() {
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(int, actions);
+    FrmCURVE w;
+    w.Form_Load(good_);
+    const QString before = Snapshot(w);
+    QMimeData data;
+    if (urls.isEmpty()) data.setText(second_);
+    data.setUrls(urls);
+    for (QWidget* target : {static_cast<QWidget*>(&w), w.TxtStatus().widget()->viewport(),
+                            static_cast<QWidget*>(w.Chart())}) {
+      QVERIFY(!Drop(target, data, Qt::DropActions(actions)));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(Snapshot(w), before);
+    QCOMPARE(messages_, QStringList());
+  }
+
+  void tabAndArrowsAfterALoad() {
+    FrmCURVE w;
+    w.Form_Load(good_);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.CmdLoad()->setFocus();
+    QTest::keyClick(w.CmdLoad(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.ListSelect(240).widget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), w.ListSelect(241).widget());
+    QVERIFY(w.ListSelect(241).Value() && w.ListData(241).Visible() && !w.ListData(240).Visible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.ListData(241).widget());
   }
 
   void dialogIsSetUpAfresh() {
@@ -282,6 +352,18 @@ class MainCommands : public QObject {
   }
 
  private:
+  // Drags data over target and drops it there, as a file manager would;
+  // whether the drag and the drop were taken, as a copy.
+  static bool Drop(QWidget* target, const QMimeData& data, Qt::DropActions actions) {
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    const bool copied = drop.dropAction() == Qt::CopyAction;
+    return enter.isAccepted() && drop.isAccepted() && copied;
+  }
+
   // What a window shows, to tell that a command changed nothing.
   static QString Snapshot(FrmCURVE& w) {
     QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +
