@@ -153,11 +153,14 @@ void FrmCURVE::BuildControls() {
 void FrmCURVE::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
+  // The open menu announces itself by this name; Qt gives it none.
+  file->setAccessibleName(QStringLiteral("File"));
   file->addAction(mnuFileLoad_.action());
   file->addAction(mnuFilePrintChart_.action());
   file->addAction(mnuFileQuit_.action());
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
+  help->setAccessibleName(QStringLiteral("Help"));
   help->addAction(mnuHelpAbout_.action());
 
   mnuFileLoad_.action()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));

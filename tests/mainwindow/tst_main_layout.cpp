@@ -1,5 +1,6 @@
 // The main window as designed: controls, places, font, tab order, initial
 // states, menus and keys.
+#include <QAccessible>
 #include <QAction>
 #include <QFontInfo>
 #include <QListWidget>
@@ -78,6 +79,30 @@ class MainLayout : public QObject {
     QCOMPARE(control->geometry(), geometry);
     QCOMPARE(control->accessibleName(), accessible);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) QCOMPARE(button->text(), caption);
+  }
+
+  // What a screen reader announces: every control that takes the focus, and
+  // every menu and menu item, has a name.
+  void everyControlHasAnAccessibleName() {
+    FrmCURVE w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList unnamed;
+    const auto check = [&unnamed](QObject* object, const QString& what) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+      if (face == nullptr || face->text(QAccessible::Name).remove('&').trimmed().isEmpty())
+        unnamed << what;
+    };
+    check(&w, QStringLiteral("window"));
+    for (QWidget* widget : w.findChildren<QWidget*>()) {
+      if (widget->focusPolicy() != Qt::NoFocus || qobject_cast<QMenu*>(widget))
+        check(widget, widget->metaObject()->className() + (":" + widget->objectName()));
+    }
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.menuBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+      if (bar->child(i)->text(QAccessible::Name).isEmpty()) unnamed << "menu bar item";
+    }
+    QCOMPARE(unnamed.join(","), QString());
   }
 
   void everyControlUsesTheBoldFont() {
