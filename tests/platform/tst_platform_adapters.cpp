@@ -113,53 +113,35 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1}));
   }
 
-  // Keys pressed from a button placed before the group of four options; the
-  // index focused and the one checked afterwards (4: the button after the group).
+  // From a button before a group of four options (4 is the button after it):
+  // the one checked and the one disabled first (-1: none), the one focused and
+  // the one checked at the end, then the keys pressed.
   void optionKeys_data() {
-    QTest::addColumn<int>("checked");  // -1: none
-    QTest::addColumn<int>("disabled");
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<int>("focused");
-    QTest::addColumn<int>("checkedAfter");
-    using Keys = QList<int>;
-    QTest::newRow("Tab enters at the checked one") << 2 << -1 << Keys{Qt::Key_Tab} << 2 << 2;
-    QTest::newRow("Tab with none checked enters at the first")
-        << -1 << -1 << Keys{Qt::Key_Tab} << 0 << -1;
-    QTest::newRow("Tab again leaves the group")
-        << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Tab} << 4 << 1;
-    QTest::newRow("Down selects the next") << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Down} << 2 << 2;
-    QTest::newRow("Left selects the one before")
-        << 1 << -1 << Keys{Qt::Key_Tab, Qt::Key_Left} << 0 << 0;
-    QTest::newRow("Up from the first wraps to the last")
-        << 0 << -1 << Keys{Qt::Key_Tab, Qt::Key_Up} << 3 << 3;
-    QTest::newRow("Right passes a disabled one")
-        << 1 << 2 << Keys{Qt::Key_Tab, Qt::Key_Right} << 3 << 3;
+    QTest::addColumn<QList<int>>("row");
+    const int tab = Qt::Key_Tab;
+    QTest::newRow("Tab enters at the checked one") << QList<int>{2, -1, 2, 2, tab};
+    QTest::newRow("Tab with none checked enters at the first") << QList<int>{-1, -1, 0, -1, tab};
+    QTest::newRow("Tab again leaves the group") << QList<int>{1, -1, 4, 1, tab, tab};
+    QTest::newRow("Down selects the next") << QList<int>{1, -1, 2, 2, tab, Qt::Key_Down};
+    QTest::newRow("Up from the first wraps") << QList<int>{0, -1, 3, 3, tab, Qt::Key_Up};
+    QTest::newRow("Left passes a disabled one") << QList<int>{3, 2, 1, 1, tab, Qt::Key_Left};
   }
   void optionKeys() {
-    QFETCH(int, checked);
-    QFETCH(int, disabled);
-    QFETCH(QList<int>, keys);
-    QFETCH(int, focused);
-    QFETCH(int, checkedAfter);
+    QFETCH(QList<int>, row);
     Options o(4);
-    std::vector<QWidget*> chain;
-    auto* before = new QPushButton(QStringLiteral("before"), &o.parent);
-    for (const auto& b : o.buttons) chain.push_back(b->widget());
-    chain.push_back(new QPushButton(QStringLiteral("after"), &o.parent));
-    QWidget::setTabOrder(before, chain.front());
-    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    QWidget* chain[6] = {new QPushButton(&o.parent)};
+    for (int i = 0; i < 4; ++i) chain[i + 1] = o.buttons[i]->widget();
+    chain[5] = new QPushButton(&o.parent);
+    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
     o.parent.show();
     QVERIFY(QTest::qWaitForWindowActive(&o.parent));
-    if (disabled >= 0) o.buttons[disabled]->SetEnabled(false);
-    // Qt would keep the tab stop on the button that last had the focus.
-    chain[3]->setFocus();
-    if (checked >= 0) o.buttons[checked]->SetValue(true);
-    before->setFocus();
-    for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(QApplication::focusWidget(), chain[focused]);
-    std::vector<bool> values(4, false);
-    if (checkedAfter >= 0) values[checkedAfter] = true;
-    QCOMPARE(o.Values(), values);
+    if (row[1] >= 0) o.buttons[row[1]]->SetEnabled(false);
+    chain[4]->setFocus();  // Qt would keep the tab stop where the focus was last
+    if (row[0] >= 0) o.buttons[row[0]]->SetValue(true);
+    chain[0]->setFocus();
+    for (int key : row.mid(4)) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), chain[row[2] + 1]);
+    for (int i = 0; i < 4; ++i) QCOMPARE(o.buttons[i]->Value(), i == row[3]);
   }
 
   // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
