@@ -4,9 +4,13 @@
 #include "FrmCURVE.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  // Qt sees no argument but the program's name: the arguments are the file name.
+  platform::CommandLine commandLine(argc, argv);
+  QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
+  // Ties the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.mirelda"));
   FrmCURVE window;
-  if (window.Form_Load(platform::ArgumentString(QApplication::arguments())) ==
+  if (window.Form_Load(platform::ArgumentString(commandLine.Arguments())) ==
       FrmCURVE::StartOutcome::End) {
     // A refused name: the program ends without showing a window.
     return 1;

@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <array>
 
+#include "FileDrop.h"
 #include "FrmChart.h"
 #include "Twips.h"
 
@@ -92,6 +93,7 @@ FrmCURVE::FrmCURVE()
   BuildMenus();
   SetTabOrder();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  AcceptFileDropsOn(this);
 
   CURVEroutines::BindCurveWindow(this);
 }
@@ -151,11 +153,14 @@ void FrmCURVE::BuildControls() {
 void FrmCURVE::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
+  // The open menu announces itself by this name; Qt gives it none.
+  file->setAccessibleName(QStringLiteral("File"));
   file->addAction(mnuFileLoad_.action());
   file->addAction(mnuFilePrintChart_.action());
   file->addAction(mnuFileQuit_.action());
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
+  help->setAccessibleName(QStringLiteral("Help"));
   help->addAction(mnuHelpAbout_.action());
 
   mnuFileLoad_.action()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -193,6 +198,10 @@ bool FrmCURVE::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmCURVE::AcceptFileDropsOn(QWidget* window) {
+  platform::AcceptFileDrops(window, this, [this](const QString& path) { LoadChosenFile(path); });
 }
 
 void FrmCURVE::Refresh() {

@@ -47,6 +47,9 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   // Handlers of the window's events and commands.
   StartOutcome Form_Load(const QString& argumentString);
   void CmdLoad_Click();
+  // A file chosen in the Load dialog or dropped on a window: the CRV name
+  // test, then the read.
+  void LoadChosenFile(const QString& name);
   void mnuFileLoad_Click() { CmdLoad_Click(); }
   void ListSelect_Click(int16_t index);
   void mnuFilePrintChart_Click();
@@ -79,6 +82,7 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   void BuildMenus();
   void SetTabOrder();
   void LoadChart();
+  void AcceptFileDropsOn(QWidget* window);
   void ChartClosedByUser();
 
   // The client area below the menu bar; every control sits on it.

@@ -43,6 +43,10 @@ void FrmCURVE::CmdLoad_Click() {
   dialog.ShowOpen();
   const QString name = dialog.FileName;
   if (name.isEmpty()) return;
+  LoadChosenFile(name);
+}
+
+void FrmCURVE::LoadChosenFile(const QString& name) {
   if (!mainwindow::PassesCrvNameTest(name)) {
     platform::ShowMessage(mainwindow::CannotProcessText(name));
     return;
@@ -98,6 +102,7 @@ void FrmCURVE::UnloadChart() {
 void FrmCURVE::LoadChart() {
   chart_ = new FrmChart(this);
   connect(chart_, &FrmChart::ClosedByUser, this, &FrmCURVE::ChartClosedByUser);
+  AcceptFileDropsOn(chart_);
 }
 
 void FrmCURVE::ChartClosedByUser() {

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 
 namespace platform {
 
@@ -29,6 +30,16 @@ class LineList : public QListWidget {
       }
     }
     event->accept();
+  }
+
+  // A press toggles the mark of one line; moving on with the button held
+  // would toggle every line passed.
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (selectionMode() == QAbstractItemView::MultiSelection && event->buttons() != Qt::NoButton) {
+      event->accept();
+      return;
+    }
+    QListWidget::mouseMoveEvent(event);
   }
 };
 

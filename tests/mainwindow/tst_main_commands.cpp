@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -10,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "../calibration/CrvBuilder.h"
 #include "CurveTables.h"
@@ -126,32 +130,68 @@ class MainCommands : public QObject {
     if (read) QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QFileInfo(readPath).fileName()));
   }
 
+  // A file reaches the window through the Load dialog or dropped on the
+  // status box or on the chart window, with the same outcome.
+  // (A drop is taken only as a copy; "status move" offers a move alone.)
   void loadCommand_data() {
-    QTest::addColumn<QString>("answer");  // what the user picks in the dialog
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer");  // what the user picks in the dialog, or drops
     QTest::addColumn<bool>("changes");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("cancelled") << QString() << false << QStringList();
-    QTest::newRow("refused name") << "@notes" << false
-                                  << QStringList{"@File @notes cannot be processed!"};
-    QTest::newRow("another file") << "@second" << true << QStringList();
+    QTest::newRow("cancelled") << "dialog" << QString() << false << QStringList();
+    for (const char* how : {"dialog", "status drop", "chart drop"}) {
+      QTest::addRow("%s: refused name", how)
+          << how << "@notes" << false << QStringList{"@File @notes cannot be processed!"};
+      QTest::addRow("%s: another file", how) << how << "@second" << true << QStringList();
+    }
+    // Anything but one local file is refused, and changes nothing.
+    const QStringList none;
+    QTest::newRow("two files dropped") << "status drop"
+                                       << "@second @notes" << false << none;
+    QTest::newRow("a folder dropped") << "status drop"
+                                      << "@dir" << false << none;
+    QTest::newRow("an address dropped") << "status drop"
+                                        << "https://x.org/a.CRV" << false << none;
+    QTest::newRow("text dropped") << "status drop"
+                                  << "" << false << none;
+    QTest::newRow("a move only") << "status move"
+                                 << "@second" << false << none;
   }
 
   void loadCommand() {
+    QFETCH(QString, how);
     QFETCH(QString, answer);
     QFETCH(bool, changes);
     QFETCH(QStringList, messages);
     const auto resolve = [this](QString s) {
       return s.replace(QStringLiteral("@notes"), notes_)
           .replace(QStringLiteral("@second"), second_)
+          .replace(QStringLiteral("@dir"), dir_.path())
           .replace(QStringLiteral("@File"), QStringLiteral("File"));
     };
     FrmCURVE w;
     w.Form_Load(good_);
     w.show();
     const QString before = Snapshot(w);
-    platform::CommonDialog::SetOpenHandler(
-        [&](const platform::CommonDialog&) { return resolve(answer); });
-    QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
+    if (how == "dialog") {
+      platform::CommonDialog::SetOpenHandler(
+          [&](const platform::CommonDialog&) { return resolve(answer); });
+      QTest::mouseClick(w.CmdLoad(), Qt::LeftButton);
+    } else {
+      QWidget* target = how == "chart drop" ? static_cast<QWidget*>(w.Chart())
+                                            : w.TxtStatus().widget()->viewport();
+      QList<QUrl> urls;
+      for (const QString& part : resolve(answer).split(' ', Qt::SkipEmptyParts))
+        urls << (part.startsWith('/') ? QUrl::fromLocalFile(part) : QUrl(part));
+      QMimeData data;
+      data.setUrls(urls);
+      if (urls.isEmpty()) data.setText(second_);
+      const auto actions = how == "status move" ? Qt::MoveAction : Qt::CopyAction | Qt::MoveAction;
+      QCOMPARE(Drop(target, data, actions), changes || !messages.isEmpty());
+      // The file is read once the drop has ended.
+      QVERIFY(messages_.isEmpty() && !w.TxtStatus().Text().contains(QStringLiteral("car2")));
+      QCoreApplication::processEvents();
+    }
     for (QString& m : messages) m = resolve(m);
     QCOMPARE(messages_, messages);
     if (changes) {
@@ -299,6 +339,18 @@ class MainCommands : public QObject {
   }
 
  private:
+  // Drags data over target and drops it there, as a file manager would;
+  // whether the drag and the drop were taken, as a copy.
+  static bool Drop(QWidget* target, const QMimeData& data, Qt::DropActions actions) {
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    const bool copied = drop.dropAction() == Qt::CopyAction;
+    return enter.isAccepted() && drop.isAccepted() && copied;
+  }
+
   // What a window shows, to tell that a command changed nothing.
   static QString Snapshot(FrmCURVE& w) {
     QString s = w.TxtStatus().Text() + QStringLiteral("|print=") +

@@ -1,5 +1,6 @@
 // The main window as designed: controls, places, font, tab order, initial
 // states, menus and keys.
+#include <QAccessible>
 #include <QAction>
 #include <QFontInfo>
 #include <QListWidget>
@@ -78,6 +79,25 @@ class MainLayout : public QObject {
     QCOMPARE(control->geometry(), geometry);
     QCOMPARE(control->accessibleName(), accessible);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) QCOMPARE(button->text(), caption);
+  }
+
+  // What a screen reader announces: every control that takes the focus, and
+  // every menu, has a name.
+  void everyControlHasAnAccessibleName() {
+    FrmCURVE w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList unnamed;
+    const auto check = [&unnamed](QObject* object, const QString& what) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+      if (face == nullptr || face->text(QAccessible::Name).remove('&').trimmed().isEmpty())
+        unnamed << what;
+    };
+    for (QWidget* widget : w.findChildren<QWidget*>()) {
+      if (widget->focusPolicy() != Qt::NoFocus || qobject_cast<QMenu*>(widget))
+        check(widget, widget->metaObject()->className() + (":" + widget->objectName()));
+    }
+    QCOMPARE(unnamed.join(","), QString());
   }
 
   void everyControlUsesTheBoldFont() {

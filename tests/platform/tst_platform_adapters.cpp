@@ -1,7 +1,10 @@
 // The window adapters where they part from Qt's defaults: the status box's
 // CR LF text, the option group's deselect and click, the list marks.
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
@@ -110,8 +113,40 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1}));
   }
 
+  // From a button before a group of four options (4 is the button after it):
+  // the one checked and the one disabled first (-1: none), the one focused and
+  // the one checked at the end, then the keys pressed.
+  void optionKeys_data() {
+    QTest::addColumn<QList<int>>("row");
+    const int tab = Qt::Key_Tab;
+    QTest::newRow("Tab enters at the checked one") << QList<int>{2, -1, 2, 2, tab};
+    QTest::newRow("Tab with none checked enters at the first") << QList<int>{-1, -1, 0, -1, tab};
+    QTest::newRow("Tab again leaves the group") << QList<int>{1, -1, 4, 1, tab, tab};
+    QTest::newRow("Down selects the next") << QList<int>{1, -1, 2, 2, tab, Qt::Key_Down};
+    QTest::newRow("Up from the first wraps") << QList<int>{0, -1, 3, 3, tab, Qt::Key_Up};
+    QTest::newRow("Left passes a disabled one") << QList<int>{3, 2, 1, 1, tab, Qt::Key_Left};
+  }
+  void optionKeys() {
+    QFETCH(QList<int>, row);
+    Options o(4);
+    QWidget* chain[6] = {new QPushButton(&o.parent)};
+    for (int i = 0; i < 4; ++i) chain[i + 1] = o.buttons[i]->widget();
+    chain[5] = new QPushButton(&o.parent);
+    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    o.parent.show();
+    QVERIFY(QTest::qWaitForWindowActive(&o.parent));
+    if (row[1] >= 0) o.buttons[row[1]]->SetEnabled(false);
+    chain[4]->setFocus();  // Qt would keep the tab stop where the focus was last
+    if (row[0] >= 0) o.buttons[row[0]]->SetValue(true);
+    chain[0]->setFocus();
+    for (int key : row.mid(4)) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), chain[row[2] + 1]);
+    for (int i = 0; i < 4; ++i) QCOMPARE(o.buttons[i]->Value(), i == row[3]);
+  }
+
   // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
-  // current, then the space bar), "set n" (marked by code), or the marks expected.
+  // current, then the space bar), "set n" (marked by code), "drag a b" (pressed
+  // on line a, moved to b with the button held, released), or the marks expected.
   void listMarks_data() {
     QTest::addColumn<bool>("toggle");
     QTest::addColumn<QStringList>("steps");
@@ -119,6 +154,8 @@ class PlatformAdapters : public QObject {
         << true << QStringList{"click 0", "click 2", "101", "click 0", "001"};
     QTest::newRow("toggle: space toggles the current line alone")
         << true << QStringList{"click 2", "space 1", "011", "space 1", "001"};
+    QTest::newRow("toggle: a drag toggles the pressed line alone")
+        << true << QStringList{"drag 2 0", "001", "drag 0 2", "101"};
     QTest::newRow("toggle: marks set by code add up")
         << true << QStringList{"click 2", "set 0", "101"};
     QTest::newRow("single: a click moves the mark")
@@ -139,10 +176,28 @@ class PlatformAdapters : public QObject {
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     for (const QString& step : steps) {
-      const int n = step.section(' ', 1).toInt();
+      const int n = step.section(' ', 1, 1).toInt();
+      const auto at = [&](int line) {
+        return list.widget()->visualItemRect(list.widget()->item(line)).center();
+      };
+      QWidget* viewport = list.widget()->viewport();
       if (step.startsWith("click")) {
-        const QRect line = list.widget()->visualItemRect(list.widget()->item(n));
-        QTest::mouseClick(list.widget()->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at(n));
+      } else if (step.startsWith("drag")) {
+        // Sent straight to the list, so that no press counts as a double click.
+        const auto send = [&](QEvent::Type type, int line, Qt::MouseButtons held) {
+          const QPoint pos = at(line);
+          QMouseEvent e(type, pos, viewport->mapToGlobal(pos),
+                        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+          QApplication::sendEvent(viewport, &e);
+        };
+        const int to = step.section(' ', 2).toInt();
+        send(QEvent::MouseButtonPress, n, Qt::LeftButton);
+        for (int line = n; line != to;) {
+          line += to > n ? 1 : -1;
+          send(QEvent::MouseMove, line, Qt::LeftButton);
+        }
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
       } else if (step.startsWith("space")) {
         list.SetListIndex(n);
         QTest::keyClick(list.widget(), Qt::Key_Space);
