@@ -8,16 +8,17 @@ namespace platform {
 
 namespace {
 
-// Space marks the current line and nothing else. Qt's list would also take
-// the blank as the start of a type-ahead search and, since value lines begin
-// with blanks, move on to the next line and mark that one too.
+// Space, with or without Shift or Ctrl, marks the current line and nothing
+// else. Qt's list would also take the blank as the start of a type-ahead
+// search and, since value lines begin with blanks, move on to the next line
+// and mark that one too.
 class LineList : public QListWidget {
  public:
   using QListWidget::QListWidget;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+    if (event->key() != Qt::Key_Space) {
       QListWidget::keyPressEvent(event);
       return;
     }

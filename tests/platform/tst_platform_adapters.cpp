@@ -145,7 +145,7 @@ class PlatformAdapters : public QObject {
   }
 
   // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
-  // current, then the space bar), "set n" (marked by code), "drag a b" (pressed
+  // current, then the space bar; "shift-space n", "ctrl-space n" with a key held), "set n" (marked by code), "drag a b" (pressed
   // on line a, moved to b with the button held, released), or the marks expected.
   void listMarks_data() {
     QTest::addColumn<bool>("toggle");
@@ -154,6 +154,8 @@ class PlatformAdapters : public QObject {
         << true << QStringList{"click 0", "click 2", "101", "click 0", "001"};
     QTest::newRow("toggle: space toggles the current line alone")
         << true << QStringList{"click 2", "space 1", "011", "space 1", "001"};
+    QTest::newRow("toggle: with Shift or Ctrl too")
+        << true << QStringList{"shift-space 1", "010", "ctrl-space 0", "110"};
     QTest::newRow("toggle: a drag toggles the pressed line alone")
         << true << QStringList{"drag 2 0", "001", "drag 0 2", "101"};
     QTest::newRow("toggle: marks set by code add up")
@@ -198,9 +200,12 @@ class PlatformAdapters : public QObject {
           send(QEvent::MouseMove, line, Qt::LeftButton);
         }
         send(QEvent::MouseButtonRelease, to, Qt::NoButton);
-      } else if (step.startsWith("space")) {
+      } else if (step.contains("space")) {
         list.SetListIndex(n);
-        QTest::keyClick(list.widget(), Qt::Key_Space);
+        const Qt::KeyboardModifiers held = step.startsWith("shift") ? Qt::ShiftModifier
+                                           : step.startsWith("ctrl") ? Qt::ControlModifier
+                                                                     : Qt::NoModifier;
+        QTest::keyClick(list.widget(), Qt::Key_Space, held);
         QCOMPARE(list.ListIndex(), n);
       } else if (step.startsWith("set")) {
         list.SetSelected(n, true);
