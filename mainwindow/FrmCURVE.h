@@ -75,6 +75,7 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -100,4 +101,8 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   platform::CommonDialog dlgCommonDialog_;
 
   QPointer<FrmChart> chart_;
+  // A chart loaded before this window was shown comes up with it.
+  bool chartAwaitsMainWindow_ = false;
+  // This window is not framed yet: the chart goes beside it when it is.
+  bool placingChart_ = false;
 };

@@ -1,6 +1,5 @@
 // The main window's commands: start-up, load, list choice, print and quit.
 #include <QCloseEvent>
-#include <QShowEvent>
 
 #include "CURVEroutines.h"
 #include "CurveTables.h"
@@ -88,35 +87,4 @@ void FrmCURVE::closeEvent(QCloseEvent* event) {
 
 void FrmCURVE::Form_Unload() {
   UnloadChart();
-}
-
-void FrmCURVE::ShowChart() {
-  if (!ChartLoaded()) LoadChart();
-  chart_->show();
-}
-
-void FrmCURVE::UnloadChart() {
-  delete chart_;
-}
-
-void FrmCURVE::LoadChart() {
-  chart_ = new FrmChart(this);
-  connect(chart_, &FrmChart::ClosedByUser, this, &FrmCURVE::ChartClosedByUser);
-  AcceptFileDropsOn(chart_);
-}
-
-void FrmCURVE::ChartClosedByUser() {
-  // Closing the chart window unloads it; it is rebuilt when needed again.
-  FrmChart* closed = chart_;
-  chart_ = nullptr;
-  closed->deleteLater();
-}
-
-void FrmCURVE::showEvent(QShowEvent* event) {
-  // A chart opened by the start-up's read was placed before this window had
-  // its place on the screen.
-  if (!event->spontaneous() && ChartLoaded() && chart_->isVisible()) {
-    chart_->PlaceBesideMainWindow();
-  }
-  QMainWindow::showEvent(event);
 }

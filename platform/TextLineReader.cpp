@@ -17,7 +17,23 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::size_t kMinChunk = 16;
 
+ReadFunction& CurrentRead() {
+  static ReadFunction read;
+  return read;
+}
+
+ssize_t Read(int fd, void* buffer, std::size_t count) {
+  const ReadFunction& read = CurrentRead();
+  return read ? read(fd, buffer, count) : ::read(fd, buffer, count);
+}
+
 }  // namespace
+
+ReadFunction SetReadFunction(ReadFunction read) {
+  ReadFunction previous = std::move(CurrentRead());
+  CurrentRead() = std::move(read);
+  return previous;
+}
 
 TextLineReader::TextLineReader(TextLineReaderOptions options) : options_(std::move(options)) {
   options_.chunkSize = std::max(options_.chunkSize, kMinChunk);
@@ -65,7 +81,7 @@ bool TextLineReader::Fill() {
   // At the start, read on until the byte-order mark can be recognised.
   const std::size_t want = atStart_ && options_.skipUtf8Bom ? kUtf8Bom.size() : 1;
   while (end_ < want) {
-    const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const ssize_t got = Read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       failed_ = true;

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// Reads up to count bytes of an open file into buffer, as read(2) does.
+using ReadFunction = std::function<ssize_t(int fd, void* buffer, std::size_t count)>;
+
+// Every line reader reads through this function; tests put one in that fails
+// part-way through a file. An empty one means read(2). Returns the one before.
+ReadFunction SetReadFunction(ReadFunction read);
 
 struct TextLineReaderOptions {
   // Bytes of each line kept; the rest of a longer line is only scanned.

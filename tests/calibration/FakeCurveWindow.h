@@ -18,8 +18,8 @@
 // buttons and menu item in a widget that is never shown. It records, in one
 // sequence, the status lines ("log: ..."), message boxes ("box: ..." or
 // "warn: ..." with the exclamation icon) and chart calls, so tests can check
-// their order. Selecting an option button shows that list alone, as the main
-// window's click handling does.
+// their order. A click on an option button is recorded ("click: code") and
+// shows no list: that is the main window's click handling.
 class FakeCurveWindow : public CURVEroutines::CurveWindow {
  public:
   FakeCurveWindow();

@@ -13,6 +13,7 @@
 #include "CURVEroutines.h"
 #include "CrvBuilder.h"
 #include "FakeCurveWindow.h"
+#include "TextLineReader.h"
 
 using namespace CURVEroutines;
 
@@ -103,7 +104,8 @@ void ReadAndRecover(const QTemporaryDir& dir, const QString& path, const QString
   QCOMPARE(window.Lines(kTargets), targets);
   const bool success = after.contains(QStringLiteral("log: Success!"));
   QCOMPARE(window.mnuFilePrintChart().Enabled(), success);
-  QCOMPARE(window.VisibleLists(), success ? QList<int>{kTargets} : QList<int>{});
+  // The reader hides every list; the Targets click shows it in the main window.
+  QCOMPARE(window.VisibleLists(), QList<int>{});
 
   window.events.clear();
   ReadCurveFile(good);
@@ -190,6 +192,8 @@ class TestReaderOutcomes : public QObject {
     QTest::newRow("third elevation line")
         << WithTrailer({"ELEVUP,45%", "ELEVDOWN,47%", "ELEVUP,46%"}).Bytes()
         << Problem(kTrailerLine + 2) << S{"Elevation Switch", "Up @45%", "Down @47%"};
+    QTest::newRow("ELEVDOWN without its comma")
+        << WithTrailer({"ELEVDOWNX,45%"}).Bytes() << Problem(kTrailerLine) << S{};
     QTest::newRow("remark starting ELEV with a comma")
         << WithTrailer({"Elevation noted, see log"}).Bytes() << Problem(kTrailerLine) << S{};
     QTest::newRow("ELEVATION without comma skipped")
@@ -226,6 +230,30 @@ class TestReaderOutcomes : public QObject {
         << WithTrailer({"Loaded Up Samples", big + "%"}).Bytes() << Success(kAllInvalid) << S{};
   }
   void formats() { ReadRow(); }
+
+  // A read that fails after the last data row is no success.
+  void readErrorAfterTheRows() {
+    QTemporaryDir dir;
+    const QByteArray bytes = WithTrailer({"ELEVUP,45%"}).Bytes();
+    const QString path = WriteCrv(dir, bytes);
+    const auto rowsEnd = static_cast<std::size_t>(bytes.indexOf("ELEVUP"));
+    std::size_t given = 0;
+    const platform::ReadFunction previous =
+        platform::SetReadFunction([&](int fd, void* buffer, std::size_t count) -> ssize_t {
+          if (given == rowsEnd) {
+            errno = EIO;
+            return -1;
+          }
+          const ssize_t got = ::read(fd, buffer, std::min(count, rowsEnd - given));
+          given += static_cast<std::size_t>(std::max<ssize_t>(got, 0));
+          return got;
+        });
+    FakeCurveWindow window;
+    ReadCurveFile(path);
+    platform::SetReadFunction(previous);
+    QCOMPARE(window.events.mid(1), QStringList({"log: ", "log: Reading data from t.CRV",
+                                                "warn: Could not fully process " + path}));
+  }
 
   // Each kind of hostile content once.
   void hostileBytes_data() {

@@ -39,6 +39,7 @@ class TestCalibText : public QObject {
     row("minus alone", "-", "");
     row("minus zero", "-0", "");
     row("leading zero", "007", "");
+    row("two digits, leading zero", "07", "");
     row("negative leading zero", "-07", "");
     row("plus", "+5", "");
     row("space before", " 5", "");
