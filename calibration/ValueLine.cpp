@@ -1,6 +1,9 @@
 #include "ValueLine.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdlib>
 
 #include "RoundHalfEven.h"
@@ -20,13 +23,25 @@ int64_t VoltHundredths(int32_t raw) {
 QString ValueLine(int16_t label, int32_t raw) {
   const int64_t hundredths = VoltHundredths(raw);
   const int64_t magnitude = std::llabs(hundredths);
-  QString line;
-  if (label < 10) line += QStringLiteral("  ");
-  line += QString::number(label) + QStringLiteral("%=");
+  // Written into a small buffer and made a string once: a list is filled with
+  // hundreds of these lines at every load.
+  std::array<char, 32> head{};
+  char* end = head.data();
+  if (label < 10) end = std::fill_n(end, 2, ' ');
+  end = std::to_chars(end, head.data() + head.size(), label).ptr;
+  *end++ = '%';
+  *end++ = '=';
   // Zero hundredths shows "0.00V" even for a small negative reading.
-  if (hundredths < 0) line += QLatin1Char('-');
-  line += QString::number(magnitude / 100) + QLocale().decimalPoint() +
-          QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0')) + QLatin1Char('V');
+  if (hundredths < 0) *end++ = '-';
+  end = std::to_chars(end, head.data() + head.size(), magnitude / 100).ptr;
+  const std::array<char, 3> tail = {static_cast<char>('0' + magnitude % 100 / 10),
+                                    static_cast<char>('0' + magnitude % 10), 'V'};
+  const QString point = QLocale().decimalPoint();
+  QString line;
+  line.reserve(end - head.data() + point.size() + 3);
+  line.append(QLatin1StringView(head.data(), end));
+  line.append(point);
+  line.append(QLatin1StringView(tail.data(), tail.size()));
   return line;
 }
 
