@@ -5,9 +5,10 @@
 
 void FrmCURVE::PrintMessage(const QString& msg, int16_t newlineflag) {
   // The box is the log: whatever it holds, typed text included, is trimmed.
-  const QString log = mainwindow::AppendToLog(txtStatus_.Text(), msg, newlineflag);
-  txtStatus_.SetText(log);
-  txtStatus_.SetSelStart(static_cast<int>(log.size()));
+  // Only what changes is given to the box, so a long log costs no more.
+  const mainwindow::LogAppend change =
+      mainwindow::AppendingToLog(txtStatus_.Text(), msg, newlineflag);
+  txtStatus_.CutAndAppend(static_cast<int>(change.cut), change.tail);
   // Shown now: a file read keeps the event loop busy until it ends.
   txtStatus_.Refresh();
 }

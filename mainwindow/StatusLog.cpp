@@ -8,16 +8,20 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 }
 
-QString AppendToLog(const QString& log, const QString& msg, int16_t newlineflag) {
-  const QString tail = newlineflag != 0 ? msg + kCrLf : msg;
-  const qsizetype excess = log.size() + tail.size() - kStatusLogLimit;
-  qsizetype cut = 0;
-  while (cut < excess && cut < log.size()) {
-    const qsizetype lineEnd = log.indexOf(kCrLf, cut);
+LogAppend AppendingToLog(const QString& log, const QString& msg, int16_t newlineflag) {
+  LogAppend change{0, newlineflag != 0 ? msg + kCrLf : msg};
+  const qsizetype excess = log.size() + change.tail.size() - kStatusLogLimit;
+  while (change.cut < excess && change.cut < log.size()) {
+    const qsizetype lineEnd = log.indexOf(kCrLf, change.cut);
     // The last line is unfinished and so joins msg: it goes as a whole too.
-    cut = lineEnd < 0 ? log.size() : lineEnd + kCrLf.size();
+    change.cut = lineEnd < 0 ? log.size() : lineEnd + kCrLf.size();
   }
-  return log.mid(cut) + tail;
+  return change;
+}
+
+QString AppendToLog(const QString& log, const QString& msg, int16_t newlineflag) {
+  const LogAppend change = AppendingToLog(log, msg, newlineflag);
+  return log.mid(change.cut) + change.tail;
 }
 
 QString AboutText() {

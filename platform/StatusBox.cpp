@@ -47,19 +47,36 @@ int StatusBox::SelStart() const {
   return cursor.position() + cursor.blockNumber();
 }
 
-void StatusBox::SetSelStart(int position) {
-  QTextCursor cursor = edit_->textCursor();
-  int documentPosition = 0;
+int StatusBox::DocumentPosition(int position) const {
   int remaining = position;
   for (QTextBlock block = edit_->document()->begin(); block.isValid(); block = block.next()) {
     const int length = block.length() - 1;  // without its paragraph break
     if (remaining <= length || !block.next().isValid()) {
-      documentPosition = block.position() + std::min(std::max(remaining, 0), length);
-      break;
+      return block.position() + std::min(std::max(remaining, 0), length);
     }
     remaining -= length + 2;
   }
-  cursor.setPosition(documentPosition);
+  return 0;
+}
+
+void StatusBox::SetSelStart(int position) {
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(DocumentPosition(position));
+  edit_->setTextCursor(cursor);
+  edit_->ensureCursorVisible();
+}
+
+void StatusBox::CutAndAppend(int count, const QString& text) {
+  QTextCursor cursor(edit_->document());
+  if (count > 0) {
+    // A cut that takes whole lines takes their paragraph breaks too.
+    cursor.setPosition(DocumentPosition(count), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
+  cursor.movePosition(QTextCursor::End);
+  QString plain = text;
+  plain.replace(kCrLf, kLf);
+  cursor.insertText(plain);
   edit_->setTextCursor(cursor);
   edit_->ensureCursorVisible();
 }

@@ -21,12 +21,18 @@ class StatusBox {
   // The caret position, in characters of Text().
   int SelStart() const;
   void SetSelStart(int position);
+  // Drops the first count characters of Text(), appends text, and puts the
+  // caret after it, in view.
+  void CutAndAppend(int count, const QString& text);
   // Repaints at once, so progress shows while a handler is still running.
   void Refresh();
 
   QPlainTextEdit* widget() const { return edit_; }
 
  private:
+  // The place in the document of a position in Text().
+  int DocumentPosition(int position) const;
+
   QPlainTextEdit* edit_;
   bool owned_;
 };
