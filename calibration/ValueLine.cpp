@@ -17,16 +17,22 @@ int64_t VoltHundredths(int32_t raw) {
   return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
 }
 
-QString ValueLine(int16_t label, int32_t raw) {
+QString VoltsText(int32_t raw, const QString& decimalPoint) {
   const int64_t hundredths = VoltHundredths(raw);
   const int64_t magnitude = std::llabs(hundredths);
+  QString text;
+  // Zero hundredths shows "0.00" even for a small negative reading.
+  if (hundredths < 0) text += QLatin1Char('-');
+  text += QString::number(magnitude / 100) + decimalPoint +
+          QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+  return text;
+}
+
+QString ValueLine(int16_t label, int32_t raw) {
   QString line;
   if (label < 10) line += QStringLiteral("  ");
-  line += QString::number(label) + QStringLiteral("%=");
-  // Zero hundredths shows "0.00V" even for a small negative reading.
-  if (hundredths < 0) line += QLatin1Char('-');
-  line += QString::number(magnitude / 100) + QLocale().decimalPoint() +
-          QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0')) + QLatin1Char('V');
+  line += QString::number(label) + QStringLiteral("%=") + VoltsText(raw, QLocale().decimalPoint()) +
+          QLatin1Char('V');
   return line;
 }
 
