@@ -1,7 +1,7 @@
 #include "ValueLine.h"
 
 #include <QLocale>
-#include <cstdlib>
+#include <charconv>
 
 #include "RoundHalfEven.h"
 
@@ -17,22 +17,41 @@ int64_t VoltHundredths(int32_t raw) {
   return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
 }
 
-QString VoltsText(int32_t raw, const QString& decimalPoint) {
+namespace {
+
+// Appends the volts text; a list fills hundreds of lines per file, so the
+// text is put together in place, without intermediate strings.
+void AppendVolts(QString& text, int32_t raw, const QString& decimalPoint) {
   const int64_t hundredths = VoltHundredths(raw);
-  const int64_t magnitude = std::llabs(hundredths);
-  QString text;
+  const auto magnitude = static_cast<uint64_t>(hundredths < 0 ? -hundredths : hundredths);
   // Zero hundredths shows "0.00" even for a small negative reading.
   if (hundredths < 0) text += QLatin1Char('-');
-  text += QString::number(magnitude / 100) + decimalPoint +
-          QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
+  text += QLatin1String(digits, end);
+  text += decimalPoint;
+  text += QLatin1Char(static_cast<char>('0' + magnitude % 100 / 10));
+  text += QLatin1Char(static_cast<char>('0' + magnitude % 10));
+}
+
+}  // namespace
+
+QString VoltsText(int32_t raw, const QString& decimalPoint) {
+  QString text;
+  text.reserve(24);
+  AppendVolts(text, raw, decimalPoint);
   return text;
 }
 
 QString ValueLine(int16_t label, int32_t raw) {
   QString line;
-  if (label < 10) line += QStringLiteral("  ");
-  line += QString::number(label) + QStringLiteral("%=") + VoltsText(raw, QLocale().decimalPoint()) +
-          QLatin1Char('V');
+  line.reserve(32);
+  if (label < 10) line += QLatin1String("  ");
+  char digits[8];
+  line += QLatin1String(digits, std::to_chars(digits, digits + sizeof digits, label).ptr);
+  line += QLatin1String("%=");
+  AppendVolts(line, raw, QLocale().decimalPoint());
+  line += QLatin1Char('V');
   return line;
 }
 

@@ -3,15 +3,13 @@
 namespace platform {
 
 void LineList::AddItem(const QString& line) {
-  lines_.append(line);
-  marks_.push_back(false);
+  lines_.push_back({line, false});
   Changed(Change::Added, ListCount() - 1);
 }
 
 void LineList::RemoveItem(int index) {
   if (!Contains(index)) return;
-  lines_.removeAt(index);
-  marks_.erase(marks_.begin() + index);
+  lines_.erase(lines_.begin() + index);
   // A removed current line hands the part to the line before it, or to the
   // one after when it was the first, as list boxes do.
   if (current_ > index || (current_ == index && index > 0)) {
@@ -23,7 +21,7 @@ void LineList::RemoveItem(int index) {
 }
 
 QString LineList::List(int index) const {
-  return Contains(index) ? lines_[index] : QString();
+  return Contains(index) ? lines_[static_cast<std::size_t>(index)].text : QString();
 }
 
 void LineList::SetListIndex(int index) {
@@ -32,7 +30,7 @@ void LineList::SetListIndex(int index) {
 }
 
 bool LineList::Selected(int index) const {
-  return Contains(index) && marks_[static_cast<std::size_t>(index)];
+  return Contains(index) && lines_[static_cast<std::size_t>(index)].marked;
 }
 
 void LineList::SetSelected(int index, bool selected) {
@@ -43,7 +41,7 @@ void LineList::SetSelected(int index, bool selected) {
       if (i != index && Selected(i)) SetSelected(i, false);
     }
   }
-  marks_[static_cast<std::size_t>(index)] = selected;
+  lines_[static_cast<std::size_t>(index)].marked = selected;
   Changed(Change::Mark, index);
 }
 
@@ -58,7 +56,7 @@ void LineList::SetEnabled(bool enabled) {
 }
 
 void LineList::TakeMark(int index, bool marked) {
-  if (Contains(index)) marks_[static_cast<std::size_t>(index)] = marked;
+  if (Contains(index)) lines_[static_cast<std::size_t>(index)].marked = marked;
 }
 
 }  // namespace platform

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <vector>
+#include <deque>
 
 namespace platform {
 
@@ -54,9 +53,14 @@ class LineList {
  private:
   bool Contains(int index) const { return index >= 0 && index < ListCount(); }
 
+  struct Line {
+    QString text;
+    bool marked = false;
+  };
+
   Style style_;
-  QStringList lines_;
-  std::vector<bool> marks_;
+  // Emptied from the front, line by line: a deque lets each line go at once.
+  std::deque<Line> lines_;
   int current_ = -1;
   bool visible_ = true;
   bool enabled_ = true;
