@@ -65,13 +65,14 @@ Parsed Parser::Run() {
       commandSeen_ = true;
       const std::optional<Action> action = CommandNamed(word);
       if (!action) Fail(QStringLiteral("unknown command '%1'").arg(word));
+      if (action == Action::Help) helpAsked_ = true;
       inv.action = action.value_or(Action::Help);
     } else {
       inv.operands.append(word);
     }
   }
   // Help and version win over anything else on the line, as users expect.
-  if (helpAsked_ || (commandSeen_ && inv.action == Action::Help)) {
+  if (helpAsked_) {
     return {Invocation{}, QString()};
   }
   if (versionAsked_) {

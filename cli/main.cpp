@@ -62,6 +62,9 @@ int main(int argc, char* argv[]) {
     app = std::make_unique<QCoreApplication>(commandLine.QtArgc(), commandLine.QtArgv());
   }
   const int status = Run(parsed.invocation, out);
-  if (!out.Finish()) return cli::kExitFailure;
+  if (!out.Finish()) {
+    std::fprintf(stderr, "mirelda-crv: could not write the output\n");
+    return cli::kExitFailure;
+  }
   return status;
 }
