@@ -15,14 +15,7 @@ int RunChart(const Invocation& inv, Output& out) {
   }
   HeadlessWindow window;
   const QString& file = inv.operands.at(0);
-  const FileOutcome outcome = ReadCrvFile(window, file);
-  if (!outcome.success) {
-    out.Error(outcome.Line(file));
-    return kExitFailure;
-  }
-  for (const QString& warning : outcome.warnings) {
-    if (!inv.quiet) out.Error(file + QStringLiteral(": ") + warning);
-  }
+  if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
   // Built from the tables just read, as the viewer's chart window is.
   FrmChart chart;
   QString error;

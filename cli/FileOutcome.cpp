@@ -34,4 +34,16 @@ FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file) {
   return {false, window.Boxes().value(0), {}};
 }
 
+bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out) {
+  const FileOutcome outcome = ReadCrvFile(window, file);
+  if (!outcome.success) {
+    out.Error(outcome.Line(file));
+    return false;
+  }
+  for (const QString& warning : outcome.warnings) {
+    if (!quiet) out.Error(file + QStringLiteral(": ") + warning);
+  }
+  return true;
+}
+
 }  // namespace cli

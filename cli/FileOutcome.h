@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "HeadlessWindow.h"
+#include "Output.h"
 
 namespace cli {
 
@@ -24,5 +25,9 @@ struct FileOutcome {
 // Reads one file into the tables exactly as the viewer reads a file named to
 // it, through the window given (bound as the routines' main window).
 FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file);
+
+// For the commands on one file: reads it and reports on standard error why
+// it failed or, unless quiet, its warnings. True when it read with success.
+bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out);
 
 }  // namespace cli

@@ -58,14 +58,7 @@ int RunList(const Invocation& inv, Output& out) {
     }
   }
   HeadlessWindow window;
-  const FileOutcome outcome = ReadCrvFile(window, file);
-  if (!outcome.success) {
-    out.Error(outcome.Line(file));
-    return kExitFailure;
-  }
-  for (const QString& warning : outcome.warnings) {
-    if (!inv.quiet) out.Error(file + QStringLiteral(": ") + warning);
-  }
+  if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
 
   if (inv.csv) {
     for (const QString& row : CurveCsv()) out.Result(row);
