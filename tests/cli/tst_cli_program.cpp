@@ -17,9 +17,15 @@ struct Run {
   QString err;
 };
 
-Run Crv(const QStringList& args, const QString& stdoutFile = QString()) {
+Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
+        const QString& locale = QString()) {
   QProcess p;
   if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
+  if (!locale.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    p.setProcessEnvironment(env);
+  }
   p.start(QStringLiteral(MIRELDA_CRV), args);
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
   QString out = QString::fromUtf8(p.readAllStandardOutput());
@@ -55,6 +61,8 @@ class CliProgram : public QObject {
     early.trailer.clear();
     WriteCrv(dir_, early.Bytes(), QStringLiteral("fleet/deeper/d-early.CRV"));
     WriteCrv(dir_, "notes", QStringLiteral("fleet/notes.txt"));
+    // A link back up would walk for ever if followed.
+    QVERIFY(QFile::link(dir_.filePath("fleet"), dir_.filePath("fleet/deeper/up")));
     QDir::setCurrent(dir_.path());
   }
 
@@ -85,6 +93,8 @@ class CliProgram : public QObject {
         << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
                        all[0]}
         << 1;
+    QTest::newRow("after -- a name is a file")
+        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1;
     QTest::newRow("a name the viewer refuses")
         << QStringList{"check", "fleet/notes.txt"}
         << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1;
@@ -155,6 +165,14 @@ class CliProgram : public QObject {
     }
   }
 
+  // The lists keep the locale's decimal comma; the CSV keeps its point.
+  void csvDecimalPoint() {
+    const QString file = Example("strain-car1.CRV");
+    QCOMPARE(Crv({"list", file, "Dynamic"}, QString(), "de_DE.UTF-8").out.value(1), "  0%=1,53V");
+    QCOMPARE(Crv({"list", "--csv", file}, QString(), "de_DE.UTF-8").out.value(1).split(',').size(),
+             15);
+  }
+
   void chartFiles() {
     const QString strain = Example("strain-car1.CRV");
     QVERIFY(Crv({"chart", strain, "-o", "c.png"}).status == 0);
@@ -181,8 +199,12 @@ class CliProgram : public QObject {
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("STRAIN (mV)"));
   }
 
-  // Failures leave no file behind.
-  void chartFailures() {
+  // Failures leave no file behind, and print nothing as a result.
+  void readFailures() {
+    const Run list = Crv({"list", Example("ends-early.CRV")});
+    QCOMPARE(list.status, 1);
+    QCOMPARE(list.out, QStringList());
+    QVERIFY(list.err.contains("Could not fully process"));
     const Run bad = Crv({"chart", Example("bad-row.CRV"), "-o", "bad.png"});
     QCOMPARE(bad.status, 1);
     QVERIFY(bad.err.contains("Problem with"));
