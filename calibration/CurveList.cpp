@@ -6,7 +6,7 @@ namespace CURVEroutines {
 
 namespace {
 
-void EmptyList(platform::ListBox& list) {
+void EmptyList(platform::LineList& list) {
   while (list.ListCount() > 0) list.RemoveItem(0);
 }
 
@@ -14,7 +14,7 @@ void EmptyList(platform::ListBox& list) {
 
 void FillCurveList(int16_t code) {
   CurveWindow& window = MainWindow();
-  platform::ListBox& list = window.ListData(code);
+  platform::LineList& list = window.ListData(code);
   if (!CurvePresent(code)) {
     window.ListSelect(code).SetEnabled(false);
     list.SetEnabled(false);
@@ -39,7 +39,7 @@ void FillCurveList(int16_t code) {
 
 void AddSampleLine(int16_t set, int16_t n) {
   CurveWindow& window = MainWindow();
-  platform::ListBox& targets = window.ListData(kTargets);
+  platform::LineList& targets = window.ListData(kTargets);
   if (n == 0) {
     if (targets.ListCount() > 0) targets.AddItem(QString());
     QString heading = CurveCaption(set);

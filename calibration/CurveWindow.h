@@ -3,22 +3,23 @@
 #include <QString>
 #include <cstdint>
 
-#include "ListBox.h"
-#include "MenuItem.h"
-#include "OptionButton.h"
+#include "Command.h"
+#include "LineList.h"
+#include "Option.h"
 
 namespace CURVEroutines {
 
 // What the calibration routines need of the main window. The main window
-// implements it; tests bind a small stand-in.
+// implements it with its controls, the command-line program with plain
+// lists; tests bind a small stand-in.
 class CurveWindow {
  public:
   virtual ~CurveWindow() = default;
 
   // The list and the option button of one curve code, 240..247.
-  virtual platform::ListBox& ListData(int16_t code) = 0;
-  virtual platform::OptionButton& ListSelect(int16_t code) = 0;
-  virtual platform::MenuItem& mnuFilePrintChart() = 0;
+  virtual platform::LineList& ListData(int16_t code) = 0;
+  virtual platform::Option& ListSelect(int16_t code) = 0;
+  virtual platform::Command& mnuFilePrintChart() = 0;
 
   // Appends msg to the status log, then CR LF when newlineflag is not 0.
   virtual void PrintMessage(const QString& msg, int16_t newlineflag) = 0;

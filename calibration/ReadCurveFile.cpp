@@ -101,7 +101,7 @@ Outcome CrvReader::HandleElev(const platform::TextLine& line) {
   (elev->up ? ElevUpHeight : ElevDownHeight) = elev->height;
 
   CurveWindow& window = MainWindow();
-  platform::ListBox& targets = window.ListData(kTargets);
+  platform::LineList& targets = window.ListData(kTargets);
   if (elevCount_ == 0) {
     targets.AddItem(QStringLiteral("Elevation Switch"));
     window.ListSelect(kTargets).SetEnabled(true);

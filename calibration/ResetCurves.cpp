@@ -17,7 +17,7 @@ void ResetCurves() {
   DeltaPresent.Fill(false);
   SamplesPresent.Fill(false);
   SampleHeight.Fill(kEmptySlot);
-  platform::ListBox& targets = window.ListData(kTargets);
+  platform::LineList& targets = window.ListData(kTargets);
   while (targets.ListCount() > 0) targets.RemoveItem(0);
   ElevUpHeight = -1;
   ElevDownHeight = -1;

@@ -1,10 +1,7 @@
 #include "ValueLine.h"
 
 #include <QLocale>
-#include <algorithm>
-#include <array>
 #include <charconv>
-#include <cstdlib>
 
 #include "RoundHalfEven.h"
 
@@ -20,28 +17,41 @@ int64_t VoltHundredths(int32_t raw) {
   return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
 }
 
-QString ValueLine(int16_t label, int32_t raw) {
+namespace {
+
+// Appends the volts text; a list fills hundreds of lines per file, so the
+// text is put together in place, without intermediate strings.
+void AppendVolts(QString& text, int32_t raw, const QString& decimalPoint) {
   const int64_t hundredths = VoltHundredths(raw);
-  const int64_t magnitude = std::llabs(hundredths);
-  // Written into a small buffer and made a string once: a list is filled with
-  // hundreds of these lines at every load.
-  std::array<char, 32> head{};
-  char* end = head.data();
-  if (label < 10) end = std::fill_n(end, 2, ' ');
-  end = std::to_chars(end, head.data() + head.size(), label).ptr;
-  *end++ = '%';
-  *end++ = '=';
-  // Zero hundredths shows "0.00V" even for a small negative reading.
-  if (hundredths < 0) *end++ = '-';
-  end = std::to_chars(end, head.data() + head.size(), magnitude / 100).ptr;
-  const std::array<char, 3> tail = {static_cast<char>('0' + magnitude % 100 / 10),
-                                    static_cast<char>('0' + magnitude % 10), 'V'};
-  const QString point = QLocale().decimalPoint();
+  const auto magnitude = static_cast<uint64_t>(hundredths < 0 ? -hundredths : hundredths);
+  // Zero hundredths shows "0.00" even for a small negative reading.
+  if (hundredths < 0) text += QLatin1Char('-');
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
+  text += QLatin1String(digits, end);
+  text += decimalPoint;
+  text += QLatin1Char(static_cast<char>('0' + magnitude % 100 / 10));
+  text += QLatin1Char(static_cast<char>('0' + magnitude % 10));
+}
+
+}  // namespace
+
+QString VoltsText(int32_t raw, const QString& decimalPoint) {
+  QString text;
+  text.reserve(24);
+  AppendVolts(text, raw, decimalPoint);
+  return text;
+}
+
+QString ValueLine(int16_t label, int32_t raw) {
   QString line;
-  line.reserve(end - head.data() + point.size() + 3);
-  line.append(QLatin1StringView(head.data(), end));
-  line.append(point);
-  line.append(QLatin1StringView(tail.data(), tail.size()));
+  line.reserve(32);
+  if (label < 10) line += QLatin1String("  ");
+  char digits[8];
+  line += QLatin1String(digits, std::to_chars(digits, digits + sizeof digits, label).ptr);
+  line += QLatin1String("%=");
+  AppendVolts(line, raw, QLocale().decimalPoint());
+  line += QLatin1Char('V');
   return line;
 }
 

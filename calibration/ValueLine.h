@@ -9,6 +9,10 @@ namespace CURVEroutines {
 // rounded half to even the way the lists show them.
 int64_t VoltHundredths(int32_t raw);
 
+// The volts of a raw reading as the lists show them, without the unit:
+// "1.53", "-0.62", "0.00" for a small negative reading too.
+QString VoltsText(int32_t raw, const QString& decimalPoint);
+
 // One list line for a height label and a raw reading, e.g. "  5%=1.00V".
 // The decimal separator is that of the default QLocale.
 QString ValueLine(int16_t label, int32_t raw);

@@ -118,6 +118,7 @@ void FrmChart::Form_Resize() {
 }
 
 void FrmChart::PlaceBesideMainWindow() {
+  if (mainWindow_ == nullptr) return;
   const QRect main = mainWindow_->frameGeometry();
   move(main.x() + main.width(), main.y());
 }
@@ -155,6 +156,7 @@ void FrmChart::MSChart1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
 }
 
 void FrmChart::MSChart1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float, float) {
+  if (mainWindow_ == nullptr) return;
   mainWindow_->raise();
   mainWindow_->activateWindow();
 }

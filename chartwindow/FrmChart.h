@@ -10,12 +10,14 @@
 
 // The chart window beside the main window: the seven curves of the loaded
 // file against height, with a read-out under the mouse. Creating it loads it
-// from the calibration tables as they are at that moment.
+// from the calibration tables as they are at that moment. Without a main
+// window (a chart drawn to a file) it stays where it is made, and a release
+// of the mouse raises nothing.
 class FrmChart : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FrmChart(QWidget* mainWindow);
+  explicit FrmChart(QWidget* mainWindow = nullptr);
 
   void Form_Load();
   void Form_Resize();

@@ -8,7 +8,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for lift load-weighing calibration
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Mirelda shows one CRV calibration file of a lift load-weighing system at a
 time: it checks the file line by line, lists its curves as text with readings
-in volts and plots them against the height of travel.")
+in volts and plots them against the height of travel. Its companion
+mirelda-crv checks whole folders of CRV files, prints their lists and writes
+their charts as PNG, SVG or PDF from the command line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

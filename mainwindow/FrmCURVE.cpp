@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <array>
 
 #include "FileDrop.h"
 #include "FrmChart.h"
+#include "OptionCaption.h"
 #include "Twips.h"
 
 namespace {
@@ -32,17 +32,9 @@ constexpr int kOptionPitch = 360;
 constexpr int kOptionWidth = 1455;
 constexpr int kOptionHeight = 255;
 
-const std::array<const char*, kLastCode - kFirstCode + 1> kCaptions = {
-    "Targets",     "Dynamic",    "Loaded Up", "Empty Up",
-    "Loaded Down", "Empty Down", "Delta Up",  "Delta Down"};
-
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                TwipsToPixels(height));
-}
-
-QString Caption(int16_t code) {
-  return QString::fromLatin1(kCaptions[static_cast<std::size_t>(code - kFirstCode)]);
 }
 
 QString IndexedName(const char* name, int16_t code) {
@@ -128,11 +120,11 @@ void FrmCURVE::BuildControls() {
   connect(escape, &QShortcut::activated, cmdQuit_, &QPushButton::click);
 
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    auto option =
-        std::make_unique<platform::OptionButton>(client_, listSelectGroup_, Caption(code));
+    const QString caption = mainwindow::OptionCaption(code);
+    auto option = std::make_unique<platform::OptionButton>(client_, listSelectGroup_, caption);
     QRadioButton* button = option->widget();
     button->setObjectName(IndexedName("ListSelect", code));
-    button->setAccessibleName(Caption(code));
+    button->setAccessibleName(caption);
     button->setGeometry(TwipsRect(kOptionLeft, kOptionTop + kOptionPitch * (code - kFirstCode),
                                   kOptionWidth, kOptionHeight));
     option->OnClick([this, code] { ListSelect_Click(code); });
@@ -144,7 +136,7 @@ void FrmCURVE::BuildControls() {
         code == kFirstCode ? platform::ListBox::Style::Single : platform::ListBox::Style::Toggle);
     QListWidget* widget = list->widget();
     widget->setObjectName(IndexedName("ListData", code));
-    widget->setAccessibleName(Caption(code) + QStringLiteral(" list"));
+    widget->setAccessibleName(caption + QStringLiteral(" list"));
     widget->setGeometry(TwipsRect(1680, 120, 1455, 5100));
     listData_.Set(code, std::move(list));
   }

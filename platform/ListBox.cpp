@@ -12,7 +12,7 @@ namespace {
 // else. Qt's list would also take the blank as the start of a type-ahead
 // search and, since value lines begin with blanks, move on to the next line
 // and mark that one too.
-class LineList : public QListWidget {
+class LineWidget : public QListWidget {
  public:
   using QListWidget::QListWidget;
 
@@ -47,70 +47,60 @@ class LineList : public QListWidget {
 }  // namespace
 
 ListBox::ListBox(QWidget* parent, Style style)
-    : list_(new LineList(parent)), owned_(parent == nullptr) {
+    : LineList(style), list_(new LineWidget(parent)), owned_(parent == nullptr) {
   list_->setSelectionMode(style == Style::Single ? QAbstractItemView::SingleSelection
                                                  : QAbstractItemView::MultiSelection);
   // A line too wide for the list is scrolled to, never shortened with an
   // ellipsis: a cut value line would show a different number.
   list_->setTextElideMode(Qt::ElideNone);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+  QObject::connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, list_,
+                   [this](const QItemSelection& marked, const QItemSelection& unmarked) {
+                     if (showing_) return;
+                     for (const QModelIndex& i : unmarked.indexes()) TakeMark(i.row(), false);
+                     for (const QModelIndex& i : marked.indexes()) TakeMark(i.row(), true);
+                   });
+  QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
+    if (!showing_) TakeCurrent(row);
+  });
 }
 
 ListBox::~ListBox() {
   if (owned_) delete list_;
 }
 
-void ListBox::AddItem(const QString& line) {
-  list_->addItem(line);
-}
-
-void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= list_->count()) return;
-  delete list_->takeItem(index);
-}
-
-int ListBox::ListCount() const {
-  return list_->count();
-}
-
-QString ListBox::List(int index) const {
-  const QListWidgetItem* item = list_->item(index);
-  return item ? item->text() : QString();
-}
-
-int ListBox::ListIndex() const {
-  return list_->currentRow();
-}
-
-void ListBox::SetListIndex(int index) {
-  // Moving the current line must not change any selection mark.
-  list_->setCurrentRow(index, QItemSelectionModel::NoUpdate);
-  if (QListWidgetItem* item = list_->item(index)) list_->scrollToItem(item);
-}
-
-bool ListBox::Selected(int index) const {
-  const QListWidgetItem* item = list_->item(index);
-  return item && item->isSelected();
-}
-
-void ListBox::SetSelected(int index, bool selected) {
-  if (QListWidgetItem* item = list_->item(index)) item->setSelected(selected);
-}
-
-bool ListBox::Visible() const {
-  return !list_->isHidden();
-}
-void ListBox::SetVisible(bool visible) {
-  list_->setVisible(visible);
-}
-bool ListBox::Enabled() const {
-  return list_->isEnabled();
-}
-void ListBox::SetEnabled(bool enabled) {
-  list_->setEnabled(enabled);
-}
-void ListBox::SetFocus() {
-  list_->setFocus(Qt::OtherFocusReason);
+void ListBox::Changed(Change change, int index) {
+  showing_ = true;
+  switch (change) {
+    case Change::Added:
+      list_->addItem(List(index));
+      break;
+    case Change::Removed:
+      delete list_->takeItem(index);
+      break;
+    case Change::Mark:
+      if (QListWidgetItem* item = list_->item(index)) item->setSelected(Selected(index));
+      break;
+    case Change::Current:
+      // Moving the current line must not change any selection mark.
+      list_->setCurrentRow(index, QItemSelectionModel::NoUpdate);
+      if (QListWidgetItem* item = list_->item(index)) list_->scrollToItem(item);
+      break;
+    case Change::Visible:
+      list_->setVisible(Visible());
+      break;
+    case Change::Enabled:
+      list_->setEnabled(Enabled());
+      break;
+    case Change::Focus:
+      list_->setFocus(Qt::OtherFocusReason);
+      break;
+  }
+  // Qt may have moved the current line itself: when the current line went,
+  // or when the list took the focus without one.
+  TakeCurrent(list_->currentRow());
+  showing_ = false;
 }
 
 }  // namespace platform

@@ -2,47 +2,32 @@
 
 #include <QString>
 
+#include "LineList.h"
+
 class QListWidget;
 class QWidget;
 
 namespace platform {
 
-// A list box: lines appended at the end, removed from the front, with
-// per-line selection marks. Single lets one line carry the mark; Toggle lets
-// any number carry it, a click or the space bar toggling one line.
-class ListBox {
+// A list box on a window: a LineList shown in a list widget. Changes made
+// through the list's operations are shown at once; marks and the current
+// line changed by the user (a click, the space bar) are taken back into it.
+class ListBox : public LineList {
  public:
-  enum class Style { Single, Toggle };
-
   ListBox(QWidget* parent, Style style);
-  ~ListBox();
-  ListBox(const ListBox&) = delete;
-  ListBox& operator=(const ListBox&) = delete;
-
-  void AddItem(const QString& line);
-  void RemoveItem(int index);
-  int ListCount() const;
-  QString List(int index) const;
-
-  // The current line, -1 for none. Setting it scrolls the line into view.
-  int ListIndex() const;
-  void SetListIndex(int index);
-
-  bool Selected(int index) const;
-  void SetSelected(int index, bool selected);
-
-  // Visible means "not hidden": it holds even while the window is not shown.
-  bool Visible() const;
-  void SetVisible(bool visible);
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
-  void SetFocus();
+  ~ListBox() override;
 
   QListWidget* widget() const { return list_; }
+
+ protected:
+  void Changed(Change change, int index) override;
 
  private:
   QListWidget* list_;
   bool owned_;
+  // Set while a change of the list is shown, so the widget's signals about
+  // it are not taken back as the user's.
+  bool showing_ = false;
 };
 
 }  // namespace platform

@@ -4,14 +4,11 @@
 
 namespace platform {
 
-bool MenuItem::Enabled() const {
-  return action_->isEnabled();
-}
-void MenuItem::SetEnabled(bool enabled) {
-  action_->setEnabled(enabled);
-}
-QString MenuItem::Caption() const {
-  return action_->text();
+MenuItem::MenuItem(QAction* action)
+    : Command(action->text(), action->isEnabled()), action_(action) {}
+
+void MenuItem::Changed() {
+  action_->setEnabled(Enabled());
 }
 
 }  // namespace platform

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QString>
+#include "Command.h"
 
 class QAction;
 
 namespace platform {
 
-// A menu item: its caption carries the access key after an ampersand.
-class MenuItem {
+// A menu item on a window: a Command shown by the menu's action.
+class MenuItem : public Command {
  public:
-  explicit MenuItem(QAction* action) : action_(action) {}
-
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
-  QString Caption() const;
+  explicit MenuItem(QAction* action);
 
   QAction* action() const { return action_; }
+
+ protected:
+  void Changed() override;
 
  private:
   QAction* action_;

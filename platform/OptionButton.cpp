@@ -79,38 +79,27 @@ OptionGroup::~OptionGroup() {
 }
 
 OptionButton::OptionButton(QWidget* parent, OptionGroup& group, const QString& caption)
-    : button_(new GroupButton(caption, parent)), group_(group) {
+    : Option(group, caption), button_(new GroupButton(caption, parent)), group_(group) {
   group_.group_->addButton(button_);
   FixTabStops(group_.group_);
   QObject::connect(button_, &QRadioButton::toggled, button_, [this](bool on) {
     FixTabStops(group_.group_);
-    if (on && onClick_) onClick_();
+    if (!showing_) TakeValue(on);
   });
 }
 
-bool OptionButton::Value() const {
-  return button_->isChecked();
-}
-
-void OptionButton::SetValue(bool selected) {
-  if (selected) {
+void OptionButton::Changed() {
+  showing_ = true;
+  button_->setEnabled(Enabled());
+  if (Value()) {
     button_->setChecked(true);
-    return;
+  } else if (button_->isChecked()) {
+    // An exclusive group refuses to clear its checked button; lift it briefly.
+    group_.group_->setExclusive(false);
+    button_->setChecked(false);
+    group_.group_->setExclusive(true);
   }
-  // An exclusive group refuses to clear its checked button; lift it briefly.
-  group_.group_->setExclusive(false);
-  button_->setChecked(false);
-  group_.group_->setExclusive(true);
-}
-
-bool OptionButton::Enabled() const {
-  return button_->isEnabled();
-}
-void OptionButton::SetEnabled(bool enabled) {
-  button_->setEnabled(enabled);
-}
-QString OptionButton::Caption() const {
-  return button_->text();
+  showing_ = false;
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include "Option.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -11,37 +12,32 @@ namespace platform {
 
 class OptionGroup;
 
-// An option button in a group: selecting one deselects the others. Selecting
-// it, by the user or from code, runs its click handler.
-class OptionButton {
+// An option button on a window: an Option shown as a radio button. Changes
+// made through the option are shown at once; a selection by the user is taken
+// back into it, which runs its click handler.
+class OptionButton : public Option {
  public:
   OptionButton(QWidget* parent, OptionGroup& group, const QString& caption);
-  OptionButton(const OptionButton&) = delete;
-  OptionButton& operator=(const OptionButton&) = delete;
-
-  bool Value() const;
-  void SetValue(bool selected);
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
-  QString Caption() const;
-
-  void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
 
   QRadioButton* widget() const { return button_; }
+
+ protected:
+  void Changed() override;
 
  private:
   QRadioButton* button_;
   OptionGroup& group_;
-  std::function<void()> onClick_;
+  // Set while a change of the option is shown, so the button's signals about
+  // it are not taken back as the user's.
+  bool showing_ = false;
 };
 
-// The group that makes its option buttons mutually exclusive.
-class OptionGroup {
+// The group that makes its option buttons mutually exclusive, on the window
+// as well as in their options.
+class OptionGroup : public OptionSet {
  public:
   explicit OptionGroup(QWidget* parent);
-  ~OptionGroup();
-  OptionGroup(const OptionGroup&) = delete;
-  OptionGroup& operator=(const OptionGroup&) = delete;
+  ~OptionGroup() override;
 
  private:
   friend class OptionButton;

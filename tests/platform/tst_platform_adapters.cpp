@@ -96,6 +96,55 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1, 2, 0, 1, 0}));
   }
 
+  // The current line as Qt's list moves it, with a widget and without: steps
+  // "current n" or "remove n" on four lines, then the current line expected.
+  void listCurrentLine_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("current");
+    QTest::newRow("set") << QStringList{"current 2"} << 2;
+    QTest::newRow("set past the end is none") << QStringList{"current 2", "current 9"} << -1;
+    QTest::newRow("the line before goes") << QStringList{"current 2", "remove 0"} << 1;
+    QTest::newRow("a line after goes") << QStringList{"current 1", "remove 3"} << 1;
+    QTest::newRow("the current goes, the one before takes it")
+        << QStringList{"current 2", "remove 2"} << 1;
+    QTest::newRow("the current first goes, the next takes it")
+        << QStringList{"current 0", "remove 0"} << 0;
+    QTest::newRow("emptied from the front")
+        << QStringList{"current 3", "remove 0", "remove 0", "remove 0", "remove 0"} << -1;
+  }
+  void listCurrentLine() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, current);
+    QWidget parent;
+    platform::ListBox shown(&parent, platform::ListBox::Style::Toggle);
+    platform::LineList plain(platform::LineList::Style::Toggle);
+    for (platform::LineList* list : {static_cast<platform::LineList*>(&shown), &plain}) {
+      for (int i = 0; i < 4; ++i) list->AddItem(QString::number(i));
+      for (const QString& step : steps) {
+        const int n = step.section(' ', 1).toInt();
+        step.startsWith("current") ? list->SetListIndex(n) : list->RemoveItem(n);
+      }
+      QCOMPARE(list->ListIndex(), current);
+    }
+    QCOMPARE(shown.widget()->currentRow(), current);
+  }
+
+  // Without widgets the options still exclude each other, and a click runs
+  // only when an option becomes selected.
+  void headlessOptionsExclude() {
+    platform::OptionSet set;
+    std::vector<std::unique_ptr<platform::Option>> options;
+    std::vector<int> clicks;
+    for (int i = 0; i < 3; ++i) {
+      options.push_back(std::make_unique<platform::Option>(set, QString::number(i)));
+      options.back()->OnClick([&clicks, i] { clicks.push_back(i); });
+    }
+    for (int i : {1, 2, 2, 0}) options[static_cast<std::size_t>(i)]->SetValue(true);
+    options[0]->SetValue(false);
+    for (const auto& o : options) QVERIFY(!o->Value());
+    QCOMPARE(clicks, (std::vector<int>{1, 2, 0}));
+  }
+
   void optionUserClickRunsHandler() {
     Options o(2);
     for (std::size_t i = 0; i < o.buttons.size(); ++i) {
@@ -145,8 +194,9 @@ class PlatformAdapters : public QObject {
   }
 
   // Steps on three lines: "click n" (mouse on line n), "space n" (line n made
-  // current, then the space bar; "shift-space n", "ctrl-space n" with a key held), "set n" (marked by code), "drag a b" (pressed
-  // on line a, moved to b with the button held, released), or the marks expected.
+  // current, then the space bar; "shift-space n", "ctrl-space n" with a key held), "set n" (marked
+  // by code), "drag a b" (pressed on line a, moved to b with the button held, released), or the
+  // marks expected.
   void listMarks_data() {
     QTest::addColumn<bool>("toggle");
     QTest::addColumn<QStringList>("steps");
@@ -202,7 +252,7 @@ class PlatformAdapters : public QObject {
         send(QEvent::MouseButtonRelease, to, Qt::NoButton);
       } else if (step.contains("space")) {
         list.SetListIndex(n);
-        const Qt::KeyboardModifiers held = step.startsWith("shift") ? Qt::ShiftModifier
+        const Qt::KeyboardModifiers held = step.startsWith("shift")  ? Qt::ShiftModifier
                                            : step.startsWith("ctrl") ? Qt::ControlModifier
                                                                      : Qt::NoModifier;
         QTest::keyClick(list.widget(), Qt::Key_Space, held);

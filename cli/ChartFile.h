@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class FrmChart;
+
+namespace cli {
+
+enum class ChartFormat { Png, Svg, Pdf };
+
+// The format a file name asks for by its extension, in any letter case.
+std::optional<ChartFormat> ChartFormatOf(const QString& path);
+
+// Writes what the chart window shows at the given size of its client area:
+// a bitmap, or lines and text for SVG and PDF. The file appears only whole:
+// on failure nothing is left behind, and error says why.
+bool WriteChart(FrmChart& chart, QSize size, ChartFormat format, const QString& path,
+                QString& error);
+
+}  // namespace cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace cli {
+
+// Hands each file that one command-line operand names to file, in order: the
+// operand itself, or, for a directory with recursive set, every file under it
+// whose name ends in ".CRV" in any letter case, sorted by name within each
+// directory. Linked directories are not entered, so no loop is walked.
+// What cannot be walked is handed to problem with a message: a directory
+// without recursive, a directory that cannot be read.
+void ForEachCrvFile(
+    const QString& operand, bool recursive, const std::function<void(const QString& file)>& file,
+    const std::function<void(const QString& path, const QString& message)>& problem);
+
+}  // namespace cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "HeadlessWindow.h"
+#include "Output.h"
+
+namespace cli {
+
+// How one CRV file read, in the reader's own words.
+struct FileOutcome {
+  bool success = false;
+  // "Success!", or the reader's message: "Problem with FILE at line N",
+  // "Could not open file!", "Could not fully process FILE"; or the viewer's
+  // refusal of a name that does not end in ".CRV".
+  QString message;
+  // What the reader logs after a success: "Empty Up Samples INVALID!", ...
+  QStringList warnings;
+
+  // "FILE: message warnings...", the file as it was named.
+  QString Line(const QString& file) const;
+};
+
+// Reads one file into the tables exactly as the viewer reads a file named to
+// it, through the window given (bound as the routines' main window).
+FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file);
+
+// For the commands on one file: reads it and reports on standard error why
+// it failed or, unless quiet, its warnings. True when it read with success.
+bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out);
+
+}  // namespace cli

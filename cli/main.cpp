@@ -1,0 +1,70 @@
+// mirelda-crv: checks, lists and charts CRV files from the command line.
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdio>
+#include <memory>
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "HelpText.h"
+#include "Invocation.h"
+#include "Output.h"
+
+namespace {
+
+// Qt's own notes (a runtime directory it had to choose, say) are not for the
+// user of a command-line program; its critical and fatal messages still are.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(message));
+  }
+}
+
+int Run(const cli::Invocation& inv, cli::Output& out) {
+  switch (inv.action) {
+    case cli::Action::Help:
+      out.Result(cli::HelpText().chopped(1));
+      return cli::kExitSuccess;
+    case cli::Action::Version:
+      out.Result(cli::VersionText().chopped(1));
+      return cli::kExitSuccess;
+    case cli::Action::Check:
+      return cli::RunCheck(inv, out);
+    case cli::Action::List:
+      return cli::RunList(inv, out);
+    case cli::Action::Chart:
+      return cli::RunChart(inv, out);
+  }
+  return cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Qt sees no argument but the program's name, so none is taken as its option.
+  platform::CommandLine commandLine(argc, argv);
+  qInstallMessageHandler(QtMessages);
+  cli::Output out;
+  const cli::Parsed parsed = cli::ParseArguments(commandLine.Arguments().mid(1));
+  if (!parsed.error.isEmpty()) {
+    out.Error(parsed.error);
+    out.Error(QStringLiteral("try 'mirelda-crv --help'"));
+    out.Finish();
+    return cli::kExitUsage;
+  }
+  // Only the chart draws, with the widgets of the chart window: on the
+  // offscreen platform, so it never needs or opens a display.
+  std::unique_ptr<QCoreApplication> app;
+  if (parsed.invocation.action == cli::Action::Chart) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QApplication>(commandLine.QtArgc(), commandLine.QtArgv());
+  } else {
+    app = std::make_unique<QCoreApplication>(commandLine.QtArgc(), commandLine.QtArgv());
+  }
+  const int status = Run(parsed.invocation, out);
+  if (!out.Finish()) {
+    std::fprintf(stderr, "mirelda-crv: could not write the output\n");
+    return cli::kExitFailure;
+  }
+  return status;
+}

@@ -1,0 +1,261 @@
+// mirelda-crv as a user runs it: its lines, files and exit statuses.
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../calibration/CrvBuilder.h"
+#include "FrmCURVE.h"
+#include "OptionCaption.h"
+
+namespace {
+
+struct Run {
+  int status = -1;
+  QStringList out;  // lines of standard output
+  QString err;
+};
+
+Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
+        const QString& locale = QString()) {
+  QProcess p;
+  if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
+  if (!locale.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    p.setProcessEnvironment(env);
+  }
+  p.start(QStringLiteral(MIRELDA_CRV), args);
+  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
+  QString out = QString::fromUtf8(p.readAllStandardOutput());
+  if (out.endsWith(QLatin1Char('\n'))) out.chop(1);
+  return {p.exitCode(), out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n')),
+          QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString Example(const char* name) {
+  return QStringLiteral(MIRELDA_EXAMPLES_DIR "/") + QLatin1String(name);
+}
+
+}  // namespace
+
+class CliProgram : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    CrvBuilder good;
+    good.trailer = {"Loaded Up Samples",   "10%,30100", "Empty Up Samples",   "10%,10100",
+                    "Loaded Down Samples", "20%,1020",  "Empty Down Samples", "20%,9212"};
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("fleet/a-good.CRV"));
+    CrvBuilder noTargets;
+    WriteCrv(dir_, noTargets.Bytes(), QStringLiteral("fleet/b-untargeted.crv"));
+    CrvBuilder badRow = good;
+    badRow.rows = 50;
+    badRow.trailer = {"50%,1,2,3,4,x"};
+    WriteCrv(dir_, badRow.Bytes(), QStringLiteral("fleet/deeper/c-bad.Crv"));
+    CrvBuilder early;
+    early.rows = 30;
+    early.trailer.clear();
+    WriteCrv(dir_, early.Bytes(), QStringLiteral("fleet/deeper/d-early.CRV"));
+    WriteCrv(dir_, "notes", QStringLiteral("fleet/notes.txt"));
+    // A link back up would walk for ever if followed.
+    QVERIFY(QFile::link(dir_.filePath("fleet"), dir_.filePath("fleet/deeper/up")));
+    QDir::setCurrent(dir_.path());
+  }
+
+  // Arguments, then the expected lines of standard output and exit status.
+  void check_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("status");
+    const QString invalid = QStringLiteral(
+        " Loaded Up Samples INVALID! Empty Up Samples INVALID! Loaded Down Samples INVALID!"
+        " Empty Down Samples INVALID!");
+    const QStringList all = {
+        "fleet/a-good.CRV: Success!", "fleet/b-untargeted.crv: Success!" + invalid,
+        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54",
+        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV"};
+    QTest::newRow("good files") << QStringList{"check", "fleet/a-good.CRV",
+                                               "fleet/b-untargeted.crv"}
+                                << all.mid(0, 2) << 0;
+    QTest::newRow("a bad file stops no other")
+        << QStringList{"check", "fleet/deeper/c-bad.Crv", "missing.CRV", "fleet/a-good.CRV"}
+        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1;
+    QTest::newRow("recursive walks for CRV in any case, sorted")
+        << QStringList{"check", "-r", "fleet"} << all << 1;
+    QTest::newRow("quiet prints failures only")
+        << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1;
+    QTest::newRow("a directory needs --recursive")
+        << QStringList{"check", "fleet", "fleet/a-good.CRV"}
+        << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
+                       all[0]}
+        << 1;
+    QTest::newRow("after -- a name is a file")
+        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1;
+    QTest::newRow("a name the viewer refuses")
+        << QStringList{"check", "fleet/notes.txt"}
+        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1;
+    QTest::newRow("the examples")
+        << QStringList{"check", Example("pressure-car2.CRV"), Example("ends-early.CRV")}
+        << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
+                       Example("ends-early.CRV") + ": Could not fully process " +
+                           Example("ends-early.CRV")}
+        << 1;
+  }
+  void check() {
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, lines);
+    QFETCH(int, status);
+    const Run run = Crv(args);
+    QCOMPARE(run.out, lines);
+    QCOMPARE(run.status, status);
+  }
+
+  // The lists as the main window holds them after reading the same file.
+  void listMatchesMainWindow_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("strain") << Example("strain-car1.CRV");
+    QTest::newRow("pressure") << Example("pressure-car2.CRV");
+    QTest::newRow("samples in every set") << dir_.filePath("fleet/a-good.CRV");
+  }
+  void listMatchesMainWindow() {
+    QFETCH(QString, file);
+    FrmCURVE w;
+    w.Form_Load(file);
+    QStringList expected;
+    for (int16_t code = CURVEroutines::kFirstCode; code <= CURVEroutines::kLastCode; ++code) {
+      if (code != CURVEroutines::kFirstCode) expected << QString();
+      expected << "[" + mainwindow::OptionCaption(code) + "]";
+      const platform::ListBox& list = w.ListData(code);
+      for (int i = 0; i < list.ListCount(); ++i) {
+        expected << list.List(i) + (list.Selected(i) ? " *" : "");
+      }
+    }
+    QCOMPARE(Crv({"list", file}).out, expected);
+    // One curve alone, named loosely.
+    const QStringList emptyDown = Crv({"list", file, "empty-DOWN"}).out;
+    QCOMPARE(emptyDown, expected.mid(expected.indexOf("[Empty Down]") + 1, 102));
+  }
+
+  void csvColumns() {
+    const Run run = Crv({"list", "--csv", Example("pressure-car2.CRV")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.size(), 102);
+    QCOMPARE(run.out[0],
+             "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down,Delta Up,Delta Down,"
+             "Dynamic (V),Loaded Up (V),Empty Up (V),Loaded Down (V),Empty Down (V),"
+             "Delta Up (V),Delta Down (V)");
+    // Each row: the file's readings, their differences, and the volts of the lists.
+    const Run lists = Crv({"list", Example("pressure-car2.CRV")});
+    for (int h = 0; h <= 100; ++h) {
+      const QStringList cells = run.out[h + 1].split(',');
+      QCOMPARE(cells.size(), 15);
+      QCOMPARE(cells[0].toInt(), h);
+      QCOMPARE(cells[6].toInt(), cells[2].toInt() - cells[3].toInt());
+      QCOMPARE(cells[7].toInt(), cells[4].toInt() - cells[5].toInt());
+      for (int16_t code = CURVEroutines::kDynamic; code <= CURVEroutines::kDeltaDown; ++code) {
+        const int line = lists.out.indexOf("[" + mainwindow::OptionCaption(code) + "]") +
+                         (code <= CURVEroutines::kEmptyDown ? 2 : 1) + h;
+        const QString volts = lists.out[line].section('=', 1).remove(" *").chopped(1);
+        QCOMPARE(cells[code - CURVEroutines::kDynamic + 8], volts);
+      }
+    }
+  }
+
+  // The lists keep the locale's decimal comma; the CSV keeps its point.
+  void csvDecimalPoint() {
+    const QString file = Example("strain-car1.CRV");
+    QCOMPARE(Crv({"list", file, "Dynamic"}, QString(), "de_DE.UTF-8").out.value(1), "  0%=1,53V");
+    QCOMPARE(Crv({"list", "--csv", file}, QString(), "de_DE.UTF-8").out.value(1).split(',').size(),
+             15);
+  }
+
+  void chartFiles() {
+    const QString strain = Example("strain-car1.CRV");
+    QVERIFY(Crv({"chart", strain, "-o", "c.png"}).status == 0);
+    QCOMPARE(QImage("c.png").size(), QSize(625, 502));
+    // The chart fills a window of any size: its legend stands at the far right.
+    QVERIFY(Crv({"chart", "--size=900x700", strain, "--output", "large.PNG"}).status == 0);
+    const QImage large("large.PNG");
+    QCOMPARE(large.size(), QSize(900, 700));
+    bool drawnRight = false;
+    for (int x = 700; x < 900; ++x) drawnRight |= large.pixel(x, 350) != large.pixel(0, 0);
+    QVERIFY(drawnRight);
+
+    QCOMPARE(Crv({"chart", Example("pressure-car2.CRV"), "-o", "c.pdf"}).status, 0);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"c.pdf", "-"});
+    if (!pdftotext.waitForFinished()) QSKIP("pdftotext (poppler-utils) reads the chart back");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* part :
+         {"QRV Load Calibration Chart for pressure-car2.CRV", "Height (%)", "PRESSURE (V)"}) {
+      QVERIFY2(text.contains(QLatin1String(part)), part);
+    }
+    QCOMPARE(Crv({"chart", strain, "-o", "c.svg"}).status, 0);
+    QFile svg("c.svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("STRAIN (mV)"));
+  }
+
+  // Failures leave no file behind, and print nothing as a result.
+  void readFailures() {
+    const Run list = Crv({"list", Example("ends-early.CRV")});
+    QCOMPARE(list.status, 1);
+    QCOMPARE(list.out, QStringList());
+    QVERIFY(list.err.contains("Could not fully process"));
+    const Run bad = Crv({"chart", Example("bad-row.CRV"), "-o", "bad.png"});
+    QCOMPARE(bad.status, 1);
+    QVERIFY(bad.err.contains("Problem with"));
+    QVERIFY(!QFile::exists("bad.png"));
+    const Run unwritable = Crv({"chart", Example("strain-car1.CRV"), "-o", "no/such/dir/c.png"});
+    QCOMPARE(unwritable.status, 1);
+    QVERIFY(unwritable.err.contains("no/such/dir/c.png"));
+    QVERIFY(QDir("no").isEmpty() || !QDir("no").exists());
+  }
+
+  void usageErrors_data() {
+    QTest::addColumn<QStringList>("args");
+    const QString file = Example("strain-car1.CRV");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"show", file};
+    QTest::newRow("unknown option") << QStringList{"check", "--fast", file};
+    QTest::newRow("check without a file") << QStringList{"check", "-q"};
+    QTest::newRow("list of two files and a curve") << QStringList{"list", file, file, "Dynamic"};
+    QTest::newRow("unknown curve") << QStringList{"list", file, "Loaded Sideways"};
+    QTest::newRow("csv with a curve") << QStringList{"list", "--csv", file, "Dynamic"};
+    QTest::newRow("recursive with list") << QStringList{"list", "-r", file};
+    QTest::newRow("chart without -o") << QStringList{"chart", file};
+    QTest::newRow("-o without a name") << QStringList{"chart", file, "-o"};
+    QTest::newRow("unknown picture type") << QStringList{"chart", file, "-o", "c.jpg"};
+    QTest::newRow("size of nothing") << QStringList{"chart", file, "-o", "c.png", "--size=0x10"};
+    QTest::newRow("size too large")
+        << QStringList{"chart", file, "-o", "c.png", "--size", "99999x2"};
+  }
+  void usageErrors() {
+    QFETCH(QStringList, args);
+    const Run run = Crv(args);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QStringList());
+    QVERIFY(run.err.startsWith("mirelda-crv: "));
+    QVERIFY(!QFile::exists("c.jpg"));
+  }
+
+  void helpVersionAndLostOutput() {
+    const Run help = Crv({"check", "--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.value(0).startsWith("Usage: mirelda-crv check"));
+    QCOMPARE(Crv({"--version"}).out, QStringList{"mirelda-crv (Mirelda) 3.1 build 0"});
+    // Output that cannot be written is no success.
+    const Run lost = Crv({"--version"}, "/dev/full");
+    QCOMPARE(lost.status, 1);
+    QVERIFY(lost.err.startsWith("mirelda-crv: "));
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(CliProgram)
+#include "tst_cli_program.moc"
