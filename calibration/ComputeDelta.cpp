@@ -23,7 +23,7 @@ int32_t StoredDelta(int64_t difference) {
 void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
   CurveWindow& window = MainWindow();
   platform::LineList& list = window.ListData(deltaCode);
-  while (list.ListCount() > 0) list.RemoveItem(0);
+  list.Clear();
 
   const bool built = CurvePresent(loadedCode) && CurvePresent(emptyCode);
   if (built) {

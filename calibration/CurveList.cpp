@@ -7,7 +7,7 @@ namespace CURVEroutines {
 namespace {
 
 void EmptyList(platform::LineList& list) {
-  while (list.ListCount() > 0) list.RemoveItem(0);
+  list.Clear();
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ void ResetCurves() {
   SamplesPresent.Fill(false);
   SampleHeight.Fill(kEmptySlot);
   platform::LineList& targets = window.ListData(kTargets);
-  while (targets.ListCount() > 0) targets.RemoveItem(0);
+  targets.Clear();
   ElevUpHeight = -1;
   ElevDownHeight = -1;
   // CurveValues, DeltaValues, SampleValue and CurveFilePath stay: the flags say what counts.

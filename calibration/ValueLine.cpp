@@ -1,7 +1,11 @@
 #include "ValueLine.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <string>
+#include <string_view>
 
 #include "RoundHalfEven.h"
 
@@ -19,40 +23,61 @@ int64_t VoltHundredths(int32_t raw) {
 
 namespace {
 
-// Appends the volts text; a list fills hundreds of lines per file, so the
-// text is put together in place, without intermediate strings.
-void AppendVolts(QString& text, int32_t raw, const QString& decimalPoint) {
+// A list fills hundreds of lines per file: each line is written in ASCII
+// around its decimal point and made a string once, at its final size.
+QString Joined(std::string_view before, const QString& point, std::string_view after) {
+  QString text(static_cast<qsizetype>(before.size() + after.size()) + point.size(),
+               Qt::Uninitialized);
+  QChar* out = text.data();
+  for (const char c : before) *out++ = QLatin1Char(c);
+  out = std::copy(point.begin(), point.end(), out);
+  for (const char c : after) *out++ = QLatin1Char(c);
+  return text;
+}
+
+// Writes the whole volts of a reading after head ("-" for a negative one;
+// zero hundredths shows "0.00" even for a small negative reading) and puts
+// its two decimals in tail, before what tail already holds.
+void WriteVolts(int32_t raw, std::string& head, std::string& tail) {
   const int64_t hundredths = VoltHundredths(raw);
   const auto magnitude = static_cast<uint64_t>(hundredths < 0 ? -hundredths : hundredths);
-  // Zero hundredths shows "0.00" even for a small negative reading.
-  if (hundredths < 0) text += QLatin1Char('-');
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
-  text += QLatin1String(digits, end);
-  text += decimalPoint;
-  text += QLatin1Char(static_cast<char>('0' + magnitude % 100 / 10));
-  text += QLatin1Char(static_cast<char>('0' + magnitude % 10));
+  if (hundredths < 0) head += '-';
+  std::array<char, 24> digits{};
+  head.append(digits.data(), std::to_chars(digits.begin(), digits.end(), magnitude / 100).ptr);
+  tail.insert(tail.begin(), {static_cast<char>('0' + magnitude % 100 / 10),
+                             static_cast<char>('0' + magnitude % 10)});
+}
+
+// The user's decimal separator, looked up again only when the default locale
+// changes.
+const QString& DecimalPoint() {
+  static QLocale locale;
+  static QString point = locale.decimalPoint();
+  const QLocale current;
+  if (current != locale) {
+    locale = current;
+    point = current.decimalPoint();
+  }
+  return point;
 }
 
 }  // namespace
 
 QString VoltsText(int32_t raw, const QString& decimalPoint) {
-  QString text;
-  text.reserve(24);
-  AppendVolts(text, raw, decimalPoint);
-  return text;
+  std::string head;
+  std::string tail;
+  WriteVolts(raw, head, tail);
+  return Joined(head, decimalPoint, tail);
 }
 
 QString ValueLine(int16_t label, int32_t raw) {
-  QString line;
-  line.reserve(32);
-  if (label < 10) line += QLatin1String("  ");
-  char digits[8];
-  line += QLatin1String(digits, std::to_chars(digits, digits + sizeof digits, label).ptr);
-  line += QLatin1String("%=");
-  AppendVolts(line, raw, QLocale().decimalPoint());
-  line += QLatin1Char('V');
-  return line;
+  std::string head = label < 10 ? "  " : "";
+  std::array<char, 8> digits{};
+  head.append(digits.data(), std::to_chars(digits.begin(), digits.end(), label).ptr);
+  head += "%=";
+  std::string tail = "V";
+  WriteVolts(raw, head, tail);
+  return Joined(head, DecimalPoint(), tail);
 }
 
 }  // namespace CURVEroutines

@@ -20,6 +20,12 @@ void LineList::RemoveItem(int index) {
   Changed(Change::Removed, index);
 }
 
+void LineList::Clear() {
+  lines_.clear();
+  current_ = -1;
+  Changed(Change::Cleared, -1);
+}
+
 QString LineList::List(int index) const {
   return Contains(index) ? lines_[static_cast<std::size_t>(index)].text : QString();
 }

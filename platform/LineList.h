@@ -22,6 +22,8 @@ class LineList {
 
   void AddItem(const QString& line);
   void RemoveItem(int index);
+  // Removes every line at once, as removing the first until none is left does.
+  void Clear();
   int ListCount() const { return static_cast<int>(lines_.size()); }
   QString List(int index) const;
 
@@ -41,7 +43,7 @@ class LineList {
   void SetFocus() { Changed(Change::Focus, -1); }
 
  protected:
-  enum class Change { Added, Removed, Mark, Current, Visible, Enabled, Focus };
+  enum class Change { Added, Removed, Cleared, Mark, Current, Visible, Enabled, Focus };
   // Told of each change made through the operations above, after it is made,
   // so that a view can show it; index is the line concerned, or -1.
   virtual void Changed(Change /*change*/, int /*index*/) {}

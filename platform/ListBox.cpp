@@ -71,6 +71,16 @@ ListBox::~ListBox() {
 }
 
 void ListBox::Changed(Change change, int index) {
+  // A hidden list's lines, marks and current line wait until it is shown: a
+  // read fills seven hidden lists, and only the one shown needs its widget.
+  const bool content = change == Change::Added || change == Change::Removed ||
+                       change == Change::Cleared || change == Change::Mark ||
+                       change == Change::Current;
+  if (content && !Visible()) {
+    stale_ = true;
+    return;
+  }
+  if (stale_ && Visible()) ShowAll();
   showing_ = true;
   switch (change) {
     case Change::Added:
@@ -78,6 +88,9 @@ void ListBox::Changed(Change change, int index) {
       break;
     case Change::Removed:
       delete list_->takeItem(index);
+      break;
+    case Change::Cleared:
+      list_->clear();
       break;
     case Change::Mark:
       if (QListWidgetItem* item = list_->item(index)) item->setSelected(Selected(index));
@@ -99,7 +112,25 @@ void ListBox::Changed(Change change, int index) {
   }
   // Qt may have moved the current line itself: when the current line went,
   // or when the list took the focus without one.
-  TakeCurrent(list_->currentRow());
+  if (!stale_) TakeCurrent(list_->currentRow());
+  showing_ = false;
+}
+
+void ListBox::ShowAll() {
+  showing_ = true;
+  list_->clear();
+  QStringList lines;
+  lines.reserve(ListCount());
+  for (int i = 0; i < ListCount(); ++i) lines.append(List(i));
+  list_->addItems(lines);
+  QItemSelection marked;
+  for (int i = 0; i < ListCount(); ++i) {
+    if (Selected(i)) marked.select(list_->model()->index(i, 0), list_->model()->index(i, 0));
+  }
+  list_->selectionModel()->select(marked, QItemSelectionModel::Select);
+  list_->setCurrentRow(ListIndex(), QItemSelectionModel::NoUpdate);
+  if (QListWidgetItem* item = list_->item(ListIndex())) list_->scrollToItem(item);
+  stale_ = false;
   showing_ = false;
 }
 

@@ -23,11 +23,16 @@ class ListBox : public LineList {
   void Changed(Change change, int index) override;
 
  private:
+  // Gives the widget every line, mark and the current line of the list.
+  void ShowAll();
+
   QListWidget* list_;
   bool owned_;
   // Set while a change of the list is shown, so the widget's signals about
   // it are not taken back as the user's.
   bool showing_ = false;
+  // The widget does not yet show what the list holds: it changed while hidden.
+  bool stale_ = false;
 };
 
 }  // namespace platform

@@ -10,10 +10,31 @@ namespace platform {
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kLf = QStringLiteral("\n");
+
+// A text box that, asked while hidden to put its caret at the end, does so
+// when it is shown: laying out lines that cannot be seen yet only costs time,
+// as when a file named at start-up is read before the window shows.
+class LogEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  bool caretToEndWhenShown = false;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QPlainTextEdit::showEvent(event);
+    if (!caretToEndWhenShown) return;
+    caretToEndWhenShown = false;
+    moveCursor(QTextCursor::End);
+  }
+};
+
+LogEdit* Edit(QPlainTextEdit* edit) {
+  return static_cast<LogEdit*>(edit);
+}
+
 }  // namespace
 
-StatusBox::StatusBox(QWidget* parent)
-    : edit_(new QPlainTextEdit(parent)), owned_(parent == nullptr) {
+StatusBox::StatusBox(QWidget* parent) : edit_(new LogEdit(parent)), owned_(parent == nullptr) {
   edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,13 +57,15 @@ QString StatusBox::Text() const {
 }
 
 void StatusBox::SetText(const QString& text) {
+  Edit(edit_)->caretToEndWhenShown = false;
   QString plain = text;
   plain.replace(kCrLf, kLf);
   edit_->setPlainText(plain);
 }
 
 int StatusBox::SelStart() const {
-  const QTextCursor cursor = edit_->textCursor();
+  QTextCursor cursor = edit_->textCursor();
+  if (Edit(edit_)->caretToEndWhenShown) cursor.movePosition(QTextCursor::End);
   // Each paragraph break before the caret stands for two characters.
   return cursor.position() + cursor.blockNumber();
 }
@@ -60,6 +83,7 @@ int StatusBox::DocumentPosition(int position) const {
 }
 
 void StatusBox::SetSelStart(int position) {
+  Edit(edit_)->caretToEndWhenShown = false;
   QTextCursor cursor = edit_->textCursor();
   cursor.setPosition(DocumentPosition(position));
   edit_->setTextCursor(cursor);
@@ -77,6 +101,10 @@ void StatusBox::CutAndAppend(int count, const QString& text) {
   QString plain = text;
   plain.replace(kCrLf, kLf);
   cursor.insertText(plain);
+  if (!edit_->isVisible()) {
+    Edit(edit_)->caretToEndWhenShown = true;
+    return;
+  }
   edit_->setTextCursor(cursor);
   edit_->ensureCursorVisible();
 }

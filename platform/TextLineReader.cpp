@@ -57,7 +57,8 @@ bool TextLineReader::Open(const QString& path) {
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
-  buffer_.resize(options_.chunkSize);
+  // Left unfilled: only what read(2) puts in is ever looked at.
+  buffer_ = std::make_unique_for_overwrite<char[]>(options_.chunkSize);
   pos_ = end_ = 0;
   atStart_ = true;
   eof_ = failed_ = false;
@@ -67,8 +68,7 @@ bool TextLineReader::Open(const QString& path) {
 void TextLineReader::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  buffer_.clear();
-  buffer_.shrink_to_fit();
+  buffer_.reset();
   pos_ = end_ = 0;
   eof_ = true;
 }
@@ -81,7 +81,7 @@ bool TextLineReader::Fill() {
   // At the start, read on until the byte-order mark can be recognised.
   const std::size_t want = atStart_ && options_.skipUtf8Bom ? kUtf8Bom.size() : 1;
   while (end_ < want) {
-    const ssize_t got = Read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const ssize_t got = Read(fd_, buffer_.get() + end_, options_.chunkSize - end_);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       failed_ = true;
@@ -94,7 +94,7 @@ bool TextLineReader::Fill() {
     end_ += static_cast<std::size_t>(got);
   }
   if (atStart_ && options_.skipUtf8Bom &&
-      std::string_view(buffer_.data(), end_).starts_with(kUtf8Bom)) {
+      std::string_view(buffer_.get(), end_).starts_with(kUtf8Bom)) {
     pos_ = kUtf8Bom.size();
   }
   atStart_ = false;
@@ -141,7 +141,7 @@ TextLineReader::Result TextLineReader::Next(TextLine& line) {
   if (!Fill()) return failed_ ? Result::Error : Result::End;
   for (;;) {
     if (!Fill()) return failed_ ? Result::Error : Result::Line;  // last line, no ending
-    const char* start = buffer_.data() + pos_;
+    const char* start = buffer_.get() + pos_;
     const std::size_t available = end_ - pos_;
     const void* cr = std::memchr(start, '\r', available);
     if (cr == nullptr) {

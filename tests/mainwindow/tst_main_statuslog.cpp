@@ -105,6 +105,19 @@ class MainStatusLog : public QObject {
     QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
   }
 
+  // Lines logged before the window shows (a file named at start-up) leave the
+  // caret at the end, and the end in view once it shows.
+  void linesLoggedBeforeShowing() {
+    FrmCURVE w;
+    for (int i = 0; i < 60; ++i) w.PrintMessage(QStringLiteral("line %1").arg(i), 1);
+    QCOMPARE(w.TxtStatus().SelStart(), w.TxtStatus().Text().size());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QPlainTextEdit* box = w.TxtStatus().widget();
+    QVERIFY(box->textCursor().atEnd());
+    QVERIFY(box->verticalScrollBar()->value() > 0);
+  }
+
   void aboutBox() {
     QStringList texts;
     QList<platform::MessageIcon> icons;

@@ -96,8 +96,9 @@ class PlatformAdapters : public QObject {
     QCOMPARE(o.clicks, (std::vector<int>{1, 2, 0, 1, 0}));
   }
 
-  // The current line as Qt's list moves it, with a widget and without: steps
-  // "current n" or "remove n" on four lines, then the current line expected.
+  // The current line as Qt's list moves it, with a widget, with one hidden
+  // while the list changes, and without: steps "current n", "remove n" or
+  // "mark n" on four lines, then the current line expected.
   void listCurrentLine_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("current");
@@ -111,22 +112,38 @@ class PlatformAdapters : public QObject {
         << QStringList{"current 0", "remove 0"} << 0;
     QTest::newRow("emptied from the front")
         << QStringList{"current 3", "remove 0", "remove 0", "remove 0", "remove 0"} << -1;
+    QTest::newRow("marks move with their lines")
+        << QStringList{"mark 1", "current 3", "mark 3", "remove 0"} << 2;
   }
   void listCurrentLine() {
     QFETCH(QStringList, steps);
     QFETCH(int, current);
     QWidget parent;
     platform::ListBox shown(&parent, platform::ListBox::Style::Toggle);
+    platform::ListBox hidden(&parent, platform::ListBox::Style::Toggle);
+    hidden.SetVisible(false);
     platform::LineList plain(platform::LineList::Style::Toggle);
-    for (platform::LineList* list : {static_cast<platform::LineList*>(&shown), &plain}) {
+    for (platform::LineList* list : {static_cast<platform::LineList*>(&shown),
+                                     static_cast<platform::LineList*>(&hidden), &plain}) {
       for (int i = 0; i < 4; ++i) list->AddItem(QString::number(i));
       for (const QString& step : steps) {
         const int n = step.section(' ', 1).toInt();
-        step.startsWith("current") ? list->SetListIndex(n) : list->RemoveItem(n);
+        if (step.startsWith("current")) list->SetListIndex(n);
+        if (step.startsWith("remove")) list->RemoveItem(n);
+        if (step.startsWith("mark")) list->SetSelected(n, true);
       }
       QCOMPARE(list->ListIndex(), current);
     }
-    QCOMPARE(shown.widget()->currentRow(), current);
+    // Shown, the hidden list's widget holds what the list holds.
+    hidden.SetVisible(true);
+    for (platform::ListBox* box : {&shown, &hidden}) {
+      QCOMPARE(box->widget()->currentRow(), current);
+      QCOMPARE(box->widget()->count(), box->ListCount());
+      for (int i = 0; i < box->ListCount(); ++i) {
+        QCOMPARE(box->widget()->item(i)->text(), box->List(i));
+        QCOMPARE(box->widget()->item(i)->isSelected(), box->Selected(i));
+      }
+    }
   }
 
   // Without widgets the options still exclude each other, and a click runs
