@@ -1,4 +1,6 @@
+#include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "AsciiCase.h"
@@ -70,9 +72,22 @@ Outcome CrvReader::HandleDataRow(const platform::TextLine& line) {
   return Outcome::Continue;
 }
 
+// The section headings in upper case, made once: every trailer line is
+// compared with them, and a file may have tens of thousands of lines.
+const std::array<std::string, kSampleSets>& HeadingsUpper() {
+  static const std::array<std::string, kSampleSets> headings = [] {
+    std::array<std::string, kSampleSets> upper;
+    for (int16_t set = 0; set < kSampleSets; ++set) {
+      upper[static_cast<std::size_t>(set)] = CurveCaption(set).toUpper().toStdString();
+    }
+    return upper;
+  }();
+  return headings;
+}
+
 Outcome CrvReader::HandleTrailer(const platform::TextLine& line) {
   for (int16_t set = 0; set < kSampleSets; ++set) {
-    if (!line.truncated && EqualsUpper(line.head, CurveCaption(set).toUpper().toStdString())) {
+    if (!line.truncated && EqualsUpper(line.head, HeadingsUpper()[static_cast<std::size_t>(set)])) {
       section_ = set;
       sampleNumber_ = 0;
     }

@@ -6,8 +6,10 @@
 void FrmCURVE::PrintMessage(const QString& msg, int16_t newlineflag) {
   // The box is the log: whatever it holds, typed text included, is trimmed.
   // Only what changes is given to the box, so a long log costs no more.
+  // The log is read whole only when lines must go to make room.
+  const bool full = txtStatus_.Length() + msg.size() + 2 > mainwindow::kStatusLogLimit;
   const mainwindow::LogAppend change =
-      mainwindow::AppendingToLog(txtStatus_.Text(), msg, newlineflag);
+      mainwindow::AppendingToLog(full ? txtStatus_.Text() : QString(), msg, newlineflag);
   txtStatus_.CutAndAppend(static_cast<int>(change.cut), change.tail);
   // Shown now: a file read keeps the event loop busy until it ends.
   txtStatus_.Refresh();

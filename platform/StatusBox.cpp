@@ -56,6 +56,12 @@ QString StatusBox::Text() const {
   return text;
 }
 
+int StatusBox::Length() const {
+  const QTextDocument* document = edit_->document();
+  // One character of the document ends it; each paragraph break is CR LF.
+  return document->characterCount() - 1 + document->blockCount() - 1;
+}
+
 void StatusBox::SetText(const QString& text) {
   Edit(edit_)->caretToEndWhenShown = false;
   QString plain = text;

@@ -17,6 +17,8 @@ class StatusBox {
   StatusBox& operator=(const StatusBox&) = delete;
 
   QString Text() const;
+  // The length of Text(), without making it.
+  int Length() const;
   void SetText(const QString& text);
   // The caret position, in characters of Text().
   int SelStart() const;
