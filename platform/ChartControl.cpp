@@ -280,7 +280,6 @@ void ChartControl::ApplyData() {
         i < static_cast<std::size_t>(columnLabels_.size()) ? columnLabels_[i] : QString()));
     const ChartSeriesStyle& style = styles_[std::min(i, styles_.size() - 1)];
     QPen pen(style.color, 1.5, style.style);
-    pen.setCosmetic(true);
     series->setPen(pen);
   }
   p.positions.clear();
