@@ -22,6 +22,10 @@ QString FileNameOf(const QString& path);
 // The caption of a sample set (0..3) or a curve code (240..245); "?" otherwise.
 QString CurveCaption(int16_t key);
 
+// The name of a curve code 240..247: "Targets", "Dynamic", ... "Delta Down",
+// as its option button and the chart's legend show it.
+QString CurveName(int16_t code);
+
 // Lists one measured curve (241..245) with its target-sample heights selected.
 void FillCurveList(int16_t code);
 

@@ -1,6 +1,15 @@
+#include <array>
+
 #include "CURVEroutines.h"
 
 namespace CURVEroutines {
+
+QString CurveName(int16_t code) {
+  static const std::array<const char*, kLastCode - kFirstCode + 1> kNames = {
+      "Targets",     "Dynamic",    "Loaded Up", "Empty Up",
+      "Loaded Down", "Empty Down", "Delta Up",  "Delta Down"};
+  return QString::fromLatin1(kNames.at(static_cast<std::size_t>(code - kFirstCode)));
+}
 
 QString CurveCaption(int16_t key) {
   // Sample sets 0..3 and curve codes share one key space.
@@ -13,20 +22,8 @@ QString CurveCaption(int16_t key) {
       return QStringLiteral("Loaded Down Samples");
     case 3:
       return QStringLiteral("Empty Down Samples");
-    case kTargets:
-      return QStringLiteral("Targets");
-    case kDynamic:
-      return QStringLiteral("Dynamic");
-    case kLoadedUp:
-      return QStringLiteral("Loaded Up");
-    case kEmptyUp:
-      return QStringLiteral("Empty Up");
-    case kLoadedDown:
-      return QStringLiteral("Loaded Down");
-    case kEmptyDown:
-      return QStringLiteral("Empty Down");
     default:
-      return QStringLiteral("?");
+      return key >= kTargets && key <= kEmptyDown ? CurveName(key) : QStringLiteral("?");
   }
 }
 

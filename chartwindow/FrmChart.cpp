@@ -53,15 +53,11 @@ void FrmChart::Form_Load() {
   float maximum = 0;
   chartwindow::ScaleChartValues(chartValues_, minimum, maximum, sensorKind_);
 
-  seriesNames_ = {QString(),
-                  QString(),
-                  QStringLiteral("Dynamic"),
-                  QStringLiteral("Loaded Up"),
-                  QStringLiteral("Empty Up"),
-                  QStringLiteral("Loaded Down"),
-                  QStringLiteral("Empty Down"),
-                  QStringLiteral("Delta Up"),
-                  QStringLiteral("Delta Down")};
+  // Column c holds curve code 239 + c.
+  for (int c = 2; c <= chartwindow::kChartColumns; ++c) {
+    seriesNames_[static_cast<std::size_t>(c)] =
+        CURVEroutines::CurveName(static_cast<int16_t>(CURVEroutines::kTargets - 1 + c));
+  }
 
   for (int r = 0; r < chartwindow::kChartRows; ++r) {
     chartValues_(r, 1) = QLatin1Char(' ') + QString::number(r);
@@ -77,10 +73,7 @@ void FrmChart::Form_Load() {
     chart.SetColumnLabel(seriesNames_[static_cast<std::size_t>(k)]);
   }
   // The empty curves dashed, so each pair reads apart without its colours.
-  for (const int16_t empty : {3, 5}) {
-    platform::ChartSeriesStyle style = {chart.SeriesStyle(empty).color, Qt::DashLine};
-    chart.SetSeriesStyle(empty, style);
-  }
+  for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
   chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
                      CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
 

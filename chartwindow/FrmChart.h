@@ -31,9 +31,6 @@ class FrmChart : public QWidget {
   void PaintImage(QPainter& painter);
 
   platform::ChartControl& MSChart1() { return msChart1_; }
-  const platform::ChartGrid& ChartValues() const { return chartValues_; }
-  QString SeriesNames(int column) const { return seriesNames_.at(column); }
-  QString SensorKind() const { return sensorKind_; }
 
  signals:
   // The user closed the window: it is to be unloaded.

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "CURVEroutines.h"
 #include "CurveCodes.h"
 #include "CurveTables.h"
-#include "OptionCaption.h"
 #include "ValueLine.h"
 
 namespace cli {
@@ -14,10 +14,10 @@ using namespace CURVEroutines;
 QStringList CurveCsv() {
   QStringList header{QStringLiteral("Height")};
   for (int16_t code = kDynamic; code <= kDeltaDown; ++code) {
-    header.append(mainwindow::OptionCaption(code));
+    header.append(CURVEroutines::CurveName(code));
   }
   for (int16_t code = kDynamic; code <= kDeltaDown; ++code) {
-    header.append(mainwindow::OptionCaption(code) + QStringLiteral(" (V)"));
+    header.append(CURVEroutines::CurveName(code) + QStringLiteral(" (V)"));
   }
   QStringList rows{header.join(QLatin1Char(','))};
   const QString point = QStringLiteral(".");

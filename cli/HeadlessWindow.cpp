@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "OptionCaption.h"
+#include "CURVEroutines.h"
 
 namespace cli {
 
@@ -17,7 +17,7 @@ HeadlessWindow::HeadlessWindow() : printChart_(QStringLiteral("&Print Chart"), f
                                                               ? platform::LineList::Style::Single
                                                               : platform::LineList::Style::Toggle));
     options_.Set(code,
-                 std::make_unique<platform::Option>(optionSet_, mainwindow::OptionCaption(code)));
+                 std::make_unique<platform::Option>(optionSet_, CURVEroutines::CurveName(code)));
     // Selecting a curve's option shows its list alone, as on the window.
     options_(code).OnClick([this, code] {
       for (int16_t i = kFirstCode; i <= kLastCode; ++i) lists_(i).SetVisible(i == code);

@@ -1,11 +1,11 @@
 // list: the lists of the main window as text, or the curves as a table.
 #include <optional>
 
+#include "CURVEroutines.h"
 #include "Commands.h"
 #include "CurveCsv.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
-#include "OptionCaption.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ QString Folded(const QString& name) {
 
 std::optional<int16_t> CurveNamed(const QString& name) {
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    if (Folded(mainwindow::OptionCaption(code)) == Folded(name)) return code;
+    if (Folded(CURVEroutines::CurveName(code)) == Folded(name)) return code;
   }
   return std::nullopt;
 }
@@ -31,7 +31,7 @@ std::optional<int16_t> CurveNamed(const QString& name) {
 QString CurveNames() {
   QStringList names;
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    names.append(mainwindow::OptionCaption(code));
+    names.append(CURVEroutines::CurveName(code));
   }
   return names.join(QStringLiteral(", "));
 }
@@ -67,7 +67,7 @@ int RunList(const Invocation& inv, Output& out) {
   } else {
     for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
       if (code != kFirstCode) out.Result(QString());
-      out.Result(QLatin1Char('[') + mainwindow::OptionCaption(code) + QLatin1Char(']'));
+      out.Result(QLatin1Char('[') + CURVEroutines::CurveName(code) + QLatin1Char(']'));
       PrintList(window.ListData(code), out);
     }
   }

@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "CURVEroutines.h"
 #include "FileDrop.h"
 #include "FrmChart.h"
-#include "OptionCaption.h"
 #include "Twips.h"
 
 namespace {
@@ -120,7 +120,7 @@ void FrmCURVE::BuildControls() {
   connect(escape, &QShortcut::activated, cmdQuit_, &QPushButton::click);
 
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    const QString caption = mainwindow::OptionCaption(code);
+    const QString caption = CURVEroutines::CurveName(code);
     auto option = std::make_unique<platform::OptionButton>(client_, listSelectGroup_, caption);
     QRadioButton* button = option->widget();
     button->setObjectName(IndexedName("ListSelect", code));

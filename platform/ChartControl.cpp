@@ -35,9 +35,9 @@ constexpr int64_t kMostTickMarks = 32767;
 // An empty value range is drawn this much high, so the axis still has a scale.
 constexpr double kEmptyRangeHeight = 0.5;
 
-// Told apart by colour, and by dashes for the fainter partners of a pair.
 const QColor kAxisColour(0x50, 0x50, 0x50);
 
+// Colours told apart also by readers with a red-green weakness.
 const std::array<QColor, 8> kPalette = {QColor(0x00, 0x00, 0x00), QColor(0x00, 0x72, 0xB2),
                                         QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00),
                                         QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
@@ -133,7 +133,7 @@ class ChartControl::View : public QChartView {
 };
 
 ChartControl::ChartControl(QWidget* parent) : plotted_(std::make_unique<Plotted>()) {
-  for (std::size_t i = 0; i < styles_.size(); ++i) styles_[i].color = kPalette[i];
+  penStyles_.fill(Qt::SolidLine);
 
   Plotted& p = *plotted_;
   p.chart = new QChart;
@@ -211,15 +211,10 @@ void ChartControl::SetColumnLabel(const QString& label) {
   dataChanged_ = true;
 }
 
-void ChartControl::SetSeriesStyle(int16_t column, const ChartSeriesStyle& style) {
-  if (column < 1 || column > static_cast<int>(styles_.size())) return;
-  styles_[static_cast<std::size_t>(column - 1)] = style;
+void ChartControl::SetSeriesPenStyle(int16_t column, Qt::PenStyle style) {
+  if (column < 1 || column > static_cast<int>(penStyles_.size())) return;
+  penStyles_[static_cast<std::size_t>(column - 1)] = style;
   dataChanged_ = true;
-}
-
-ChartSeriesStyle ChartControl::SeriesStyle(int16_t column) const {
-  if (column < 1 || column > static_cast<int>(styles_.size())) return {};
-  return styles_[static_cast<std::size_t>(column - 1)];
 }
 
 void ChartControl::SetTitleText(const QString& text) {
@@ -278,9 +273,8 @@ void ChartControl::ApplyData() {
     series->replace(points);
     series->setName(AsDrawnText(
         i < static_cast<std::size_t>(columnLabels_.size()) ? columnLabels_[i] : QString()));
-    const ChartSeriesStyle& style = styles_[std::min(i, styles_.size() - 1)];
-    QPen pen(style.color, 1.5, style.style);
-    series->setPen(pen);
+    const std::size_t look = std::min(i, kPalette.size() - 1);
+    series->setPen(QPen(kPalette[look], 1.5, penStyles_[look]));
   }
   p.positions.clear();
 }
@@ -409,8 +403,11 @@ void ChartControl::SetHeight(float twips) {
 }
 
 ChartPartHit ChartControl::TwipsToChartPart(int32_t x, int32_t y) const {
+  return PartAt(QPointF(x, y) / static_cast<double>(kTwipsPerPixel));
+}
+
+ChartPartHit ChartControl::PartAt(QPointF pixels) const {
   Plotted& p = *plotted_;
-  const QPointF pixels = QPointF(x, y) / static_cast<double>(kTwipsPerPixel);
   const QPointF at = p.chart->mapFromScene(view_->viewportTransform().inverted().map(pixels));
   const QRectF plot = p.chart->plotArea();
   // Points are drawn on the plot's edges too, and not outside it.
@@ -466,9 +463,7 @@ void ChartControl::Mouse(const MouseHandler& handler, Qt::MouseButton button,
 
 void ChartControl::ShowPointerTip(QPointF pos, QPoint globalPos) {
   Plotted& p = *plotted_;
-  const auto twips = static_cast<double>(kTwipsPerPixel);
-  const ChartPartHit hit = TwipsToChartPart(static_cast<int32_t>(std::lround(pos.x() * twips)),
-                                            static_cast<int32_t>(std::lround(pos.y() * twips)));
+  const ChartPartHit hit = PartAt(pos);
   if (hit.part != ChartPart::Point) {
     p.marker->hide();
     view_->viewport()->unsetCursor();

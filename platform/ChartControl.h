@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -71,11 +70,6 @@ struct ChartAxis {
   ChartAxisLabels labels;
 };
 
-struct ChartSeriesStyle {
-  QColor color;
-  Qt::PenStyle style = Qt::SolidLine;
-};
-
 // A line chart control over Qt Charts. Its members are set one by one and
 // take effect at Refresh(); place and size are in twips within the parent.
 // The control reports mouse events over it in twips and hit-tests the chart.
@@ -89,8 +83,8 @@ class ChartControl {
   ChartControl(const ChartControl&) = delete;
   ChartControl& operator=(const ChartControl&) = delete;
 
-  void SetChartType(ChartType type) { chartType_ = type; }
-  ChartType GetChartType() const { return chartType_; }
+  // A two-dimensional line chart is the one type this control draws.
+  void SetChartType(ChartType /*type*/) {}
   // Column 1 of the grid labels the rows, columns 2.. are the series.
   void SetChartData(const ChartGrid& grid);
   void SetRowCount(int16_t rows);
@@ -98,8 +92,8 @@ class ChartControl {
   // Column counts series from 1; ColumnLabel names the current one.
   void SetColumn(int16_t column) { column_ = column; }
   void SetColumnLabel(const QString& label);
-  void SetSeriesStyle(int16_t column, const ChartSeriesStyle& style);
-  ChartSeriesStyle SeriesStyle(int16_t column) const;
+  // Each series has a colour of its own; a line style may be added.
+  void SetSeriesPenStyle(int16_t column, Qt::PenStyle style);
   void SetTitleText(const QString& text);
   QString TitleText() const { return titleText_; }
   ChartAxis& Axis(AxisId id, int16_t index = 1);
@@ -130,9 +124,6 @@ class ChartControl {
   void OnMouseDown(MouseHandler handler) { onMouseDown_ = std::move(handler); }
   void OnMouseUp(MouseHandler handler) { onMouseUp_ = std::move(handler); }
 
-  // How many value-axis divisions one label spans at the current size.
-  int64_t ValueLabelEvery() const { return valueLabelEvery_; }
-
   QChartView* widget() const;
   QChart* chart() const;
 
@@ -148,11 +139,12 @@ class ChartControl {
   void Mouse(const MouseHandler& handler, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
              QPointF pos);
   void ShowPointerTip(QPointF pos, QPoint globalPos);
+  // What lies at a place in the view's pixels.
+  ChartPartHit PartAt(QPointF pixels) const;
 
-  ChartType chartType_ = ChartType::Line2d;
   ChartGrid grid_{0, 1};
   QStringList columnLabels_;
-  std::array<ChartSeriesStyle, 8> styles_;
+  std::array<Qt::PenStyle, 8> penStyles_;
   int16_t column_ = 1;
   QString titleText_;
   std::array<ChartAxis, 2> axes_;

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "../calibration/CrvBuilder.h"
+#include "CURVEroutines.h"
 #include "FrmCURVE.h"
-#include "OptionCaption.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ class CliProgram : public QObject {
     QStringList expected;
     for (int16_t code = CURVEroutines::kFirstCode; code <= CURVEroutines::kLastCode; ++code) {
       if (code != CURVEroutines::kFirstCode) expected << QString();
-      expected << "[" + mainwindow::OptionCaption(code) + "]";
+      expected << "[" + CURVEroutines::CurveName(code) + "]";
       const platform::ListBox& list = w.ListData(code);
       for (int i = 0; i < list.ListCount(); ++i) {
         expected << list.List(i) + (list.Selected(i) ? " *" : "");
@@ -157,7 +157,7 @@ class CliProgram : public QObject {
       QCOMPARE(cells[6].toInt(), cells[2].toInt() - cells[3].toInt());
       QCOMPARE(cells[7].toInt(), cells[4].toInt() - cells[5].toInt());
       for (int16_t code = CURVEroutines::kDynamic; code <= CURVEroutines::kDeltaDown; ++code) {
-        const int line = lists.out.indexOf("[" + mainwindow::OptionCaption(code) + "]") +
+        const int line = lists.out.indexOf("[" + CURVEroutines::CurveName(code) + "]") +
                          (code <= CURVEroutines::kEmptyDown ? 2 : 1) + h;
         const QString volts = lists.out[line].section('=', 1).remove(" *").chopped(1);
         QCOMPARE(cells[code - CURVEroutines::kDynamic + 8], volts);
