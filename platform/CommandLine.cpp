@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "FileName.h"
+
 namespace platform {
 
 QString ArgumentString(const QStringList& arguments) {
@@ -7,7 +9,7 @@ QString ArgumentString(const QStringList& arguments) {
 }
 
 CommandLine::CommandLine(int argc, char** argv) : qtArgc_(argc > 0 ? 1 : 0) {
-  for (int i = 0; i < argc; ++i) arguments_ << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments_ << DecodeFileName(QByteArray(argv[i]));
   qtArgv_[0] = argc > 0 ? argv[0] : nullptr;
   qtArgv_[1] = nullptr;
 }

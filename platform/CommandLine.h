@@ -18,7 +18,8 @@ class CommandLine {
  public:
   CommandLine(int argc, char** argv);
 
-  // Every argument, the program's own name first, decoded as Qt decodes them.
+  // Every argument, the program's own name first, each decoded as a file
+  // name (FileName.h), so that a name that is not UTF-8 keeps its bytes.
   const QStringList& Arguments() const { return arguments_; }
 
   int& QtArgc() { return qtArgc_; }

@@ -4,11 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+
+#include "FileName.h"
 
 namespace platform {
 
@@ -45,7 +46,7 @@ TextLineReader::~TextLineReader() {
 
 bool TextLineReader::Open(const QString& path) {
   Close();
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = EncodeFileName(path);
   if (name.isEmpty()) return false;
   // Non-blocking, so that opening a FIFO without a writer returns at once.
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
