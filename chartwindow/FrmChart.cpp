@@ -9,6 +9,7 @@
 #include "CURVEroutines.h"
 #include "ChartIcon.h"
 #include "CurveTables.h"
+#include "FileName.h"
 #include "GeneralNumber.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
@@ -74,8 +75,9 @@ void FrmChart::Form_Load() {
   }
   // The empty curves dashed, so each pair reads apart without its colours.
   for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
-  chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
-                     CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
+  chart.SetTitleText(
+      QStringLiteral("QRV Load Calibration Chart for ") +
+      platform::ShownFileName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath)));
 
   platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");

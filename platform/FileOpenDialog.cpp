@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "FileName.h"
+
 namespace platform {
 
 namespace {
@@ -56,8 +58,10 @@ QStringList QtNameFilters(const QString& filter) {
 }
 
 bool CommonDialog::ShowOpen() {
+  // The dialog shows each byte of a name that is not UTF-8 as U+FFFD; the
+  // name chosen is matched back to the file's own bytes.
   if (CurrentHandler()) {
-    FileName = CurrentHandler()(*this);
+    FileName = FileNameFromShown(CurrentHandler()(*this));
     return !FileName.isEmpty();
   }
   QFileDialog dialog(parent_, DialogTitle);
@@ -69,12 +73,9 @@ bool CommonDialog::ShowOpen() {
   const QStringList filters = QtNameFilters(Filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!FileName.isEmpty()) dialog.selectFile(FileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    FileName.clear();
-    return false;
-  }
-  FileName = dialog.selectedFiles().constFirst();
-  return true;
+  const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  FileName = chosen ? FileNameFromShown(dialog.selectedFiles().constFirst()) : QString();
+  return chosen;
 }
 
 CommonDialog::OpenHandler CommonDialog::SetOpenHandler(OpenHandler handler) {

@@ -1,8 +1,14 @@
-// The file-open dialog: its filter on a file system that tells cases apart, and its seam.
+// The file-open dialog: its filter on a file system that tells cases apart, and its seam;
+// the message box.
+#include <QApplication>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
+#include "FileName.h"
 #include "FileOpenDialog.h"
+#include "MessageBox.h"
 
 namespace {
 // Whether one Qt name filter ("Text (*.a *.b)") lists a file name.
@@ -58,6 +64,20 @@ class PlatformDialogs : public QObject {
     QCOMPARE(dialog.FileName, QString());
     QCOMPARE(titles, (QStringList{QStringLiteral("Pick"), QStringLiteral("Pick")}));
     platform::CommonDialog::SetOpenHandler(previous);
+  }
+
+  // The box shows a name that is not UTF-8 with each foreign byte as U+FFFD.
+  void messageBoxShowsNamesAsItCan() {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      shown = box->text();
+      box->accept();
+    });
+    platform::ShowMessage(QStringLiteral("Could not open /d/") +
+                          platform::DecodeFileName("bad\xe9.CRV"));
+    QCOMPARE(shown, QStringLiteral(u"Could not open /d/bad\ufffd.CRV"));
   }
 };
 
