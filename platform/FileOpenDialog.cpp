@@ -1,12 +1,36 @@
 #include "FileOpenDialog.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QtCore/qapplicationstatic.h>
+#include <QSettings>
 
 #include "FileName.h"
 
 namespace platform {
 
 namespace {
+
+// Qt's file dialog reads and writes its own settings file (~/.config/
+// QtProject.conf, with a lock file) on every use, and the program writes no
+// files. Its settings are sent where nothing can be read or written: a path in
+// Qt's resources, which no file system backs. What the dialog keeps from one
+// use to the next (folder, history, layout) is kept in memory, for the run.
+void KeepDialogSettingsInMemory() {
+  [[maybe_unused]] static const bool pointed = [] {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
+    }
+    return true;
+  }();
+}
+
+QByteArray& DialogState() {
+  static QByteArray state;
+  return state;
+}
+
+Q_APPLICATION_STATIC(QFileIconProvider, gDialogIcons)
 
 CommonDialog::OpenHandler& CurrentHandler() {
   static CommonDialog::OpenHandler handler;
@@ -64,7 +88,10 @@ bool CommonDialog::ShowOpen() {
     FileName = FileNameFromShown(CurrentHandler()(*this));
     return !FileName.isEmpty();
   }
+  KeepDialogSettingsInMemory();
   QFileDialog dialog(parent_, DialogTitle);
+  dialog.setIconProvider(gDialogIcons);
+  if (!DialogState().isEmpty()) dialog.restoreState(DialogState());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode((Flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
@@ -74,6 +101,7 @@ bool CommonDialog::ShowOpen() {
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!FileName.isEmpty()) dialog.selectFile(FileName);
   const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  DialogState() = dialog.saveState();
   FileName = chosen ? FileNameFromShown(dialog.selectedFiles().constFirst()) : QString();
   return chosen;
 }
