@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <algorithm>
 
 #include "CURVEroutines.h"
 #include "ChartIcon.h"
+#include "ChartPlacement.h"
 #include "CurveTables.h"
 #include "GeneralNumber.h"
 #include "RoundHalfEven.h"
@@ -17,6 +19,13 @@ namespace {
 
 constexpr int kClientWidth = 9375;
 constexpr int kClientHeight = 7530;
+
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                  frame.right() - client.right(), frame.bottom() - client.bottom());
+}
 
 int32_t WholeTwips(float twips) {
   return static_cast<int32_t>(CURVEroutines::RoundHalfEven(static_cast<double>(twips)));
@@ -114,6 +123,21 @@ void FrmChart::PlaceBesideMainWindow() {
   if (mainWindow_ == nullptr) return;
   const QRect main = mainWindow_->frameGeometry();
   move(main.x() + main.width(), main.y());
+}
+
+void FrmChart::PlaceOnScreen() {
+  if (mainWindow_ == nullptr || mainWindow_->screen() == nullptr) return;
+  const QRect main = mainWindow_->frameGeometry();
+  // Until the window system has framed this window, its frame is taken to be
+  // like the main window's.
+  QMargins frame = FrameMargins(*this);
+  if (frame.isNull()) frame = FrameMargins(*mainWindow_);
+  const QSize wanted = size().grownBy(frame);
+  const chartwindow::FramePlaces places =
+      chartwindow::PlaceChartBeside(mainWindow_->screen()->availableGeometry(), main, wanted);
+  if (places.main.topLeft() != main.topLeft()) mainWindow_->move(places.main.topLeft());
+  if (places.chart.size() != wanted) resize(places.chart.size().shrunkBy(frame));
+  move(places.chart.topLeft());
 }
 
 void FrmChart::PaintImage(QPainter& painter) {

@@ -27,6 +27,10 @@ class FrmChart : public QWidget {
 
   // Left edge on the main window's right edge, the tops level.
   void PlaceBesideMainWindow();
+  // Beside the main window as far as the main window's screen allows: the
+  // main window moves left and up to make room, or this window goes where it
+  // covers the least of it (see PlaceChartBeside). Moves frames.
+  void PlaceOnScreen();
   // Draws what the window shows, shown or not, in its own coordinates.
   void PaintImage(QPainter& painter);
 

@@ -1,20 +1,21 @@
 # Sourced by the scripts that run the viewer on a virtual display of their own.
 
-# start_private_display DIR: starts Xvfb with its own access cookie on a
-# display number that Xvfb picks free itself (-displayfd), so it cannot collide
-# with another display; exports DISPLAY and XAUTHORITY, and XDG_RUNTIME_DIR
+# start_private_display DIR [WxH]: starts Xvfb with a screen of WxH pixels
+# (default 1280x1024) and its own access cookie, on a display number that
+# Xvfb picks free itself (-displayfd), so it cannot collide with another
+# display; exports DISPLAY and XAUTHORITY, and XDG_RUNTIME_DIR
 # when none is set; sets xvfb_pid. Fails, with Xvfb's log, if it did not start.
 start_private_display() {
-  local work=$1 cookie display_number= i
+  local work=$1 size=${2:-1280x1024} cookie display_number= i
   export XAUTHORITY=$work/Xauthority
   : >"$XAUTHORITY"
   cookie=$(mcookie)
   # The server takes every cookie in its file, whatever display it names.
   xauth -q -f "$XAUTHORITY" add :0 . "$cookie"
-  Xvfb -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 1280x1024x24 \
+  Xvfb -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 "${size}x24" \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  for ((i = 0; i < 100; i++)); do
+  for ((i = 0; i < 300; i++)); do
     display_number=$(head -n 1 "$work/display" 2>/dev/null || true)
     [[ -n "$display_number" ]] && break
     kill -0 "$xvfb_pid" 2>/dev/null || break

@@ -1,9 +1,13 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
-// numbers it writes and how many divisions a label spans.
+// numbers it writes, how many divisions a label spans and where the chart
+// window goes beside the main window.
 #include <QLocale>
+#include <QRect>
 #include <QTest>
+#include <cmath>
 
 #include "AxisRules.h"
+#include "ChartPlacement.h"
 #include "ChartScaling.h"
 #include "GeneralNumber.h"
 #include "HitTest.h"
@@ -123,6 +127,47 @@ class ChartScaling : public QObject {
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
     QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+
+  // Screen, main window frame and chart frame (627 x 527 unless cut) in
+  // pixels: both frames where the rule puts them.
+  void placement_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("main");  // the main frame, 522 x 404, at first
+    QTest::addColumn<QPoint>("mainAfter");
+    QTest::addColumn<QRect>("chart");
+    const QSize chart(627, 527);
+    QTest::newRow("beside, as it fits") << QRect(0, 0, 1366, 768) << QPoint(100, 50)
+                                        << QPoint(100, 50) << QRect(QPoint(622, 50), chart);
+    QTest::newRow("left just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 100)
+                                      << QPoint(217, 100) << QRect(QPoint(739, 100), chart);
+    QTest::newRow("left and up just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 336)
+                                             << QPoint(217, 241) << QRect(QPoint(739, 241), chart);
+    QTest::newRow("up for the taller chart") << QRect(0, 0, 1366, 768) << QPoint(0, 300)
+                                             << QPoint(0, 241) << QRect(QPoint(522, 241), chart);
+    QTest::newRow("no room: least overlap") << QRect(0, 0, 1024, 768) << QPoint(493, 336)
+                                            << QPoint(0, 241) << QRect(QPoint(397, 0), chart);
+    QTest::newRow("as little above as below: the nearer")
+        << QRect(0, 0, 1000, 1000) << QPoint(100, 298) << QPoint(0, 298)
+        << QRect(QPoint(373, 473), chart);
+    QTest::newRow("past the left edge: left alone")
+        << QRect(0, 0, 1024, 768) << QPoint(-100, 0) << QPoint(-100, 0)
+        << QRect(QPoint(397, 241), chart);
+    QTest::newRow("chart taller than the screen: cut")
+        << QRect(0, 0, 800, 500) << QPoint(0, 0) << QPoint(0, 0) << QRect(173, 0, 627, 500);
+    QTest::newRow("a second screen") << QRect(1366, 0, 1024, 768) << QPoint(1866, 300)
+                                     << QPoint(1366, 241) << QRect(QPoint(1763, 0), chart);
+  }
+
+  void placement() {
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, main);
+    QFETCH(QPoint, mainAfter);
+    QFETCH(QRect, chart);
+    const chartwindow::FramePlaces places =
+        chartwindow::PlaceChartBeside(screen, QRect(main, QSize(522, 404)), QSize(627, 527));
+    QCOMPARE(places.main, QRect(mainAfter, QSize(522, 404)));
+    QCOMPARE(places.chart, chart);
   }
 
   // Plot 10..110 both ways, legend right of it; series 1 has points at

@@ -274,7 +274,12 @@ class ChartWindow : public QObject {
     main_->Form_Load(file.contains(QLatin1Char('/')) ? file : kExamples + file);
     main_->show();
     FrmChart* chart = main_->Chart();
-    QTEST_ASSERT(chart && QTest::qWaitForWindowExposed(chart));
+    // The chart comes up once the main window is on the screen.
+    QTEST_ASSERT(chart && QTest::qWaitForWindowExposed(main_.get()));
+    for (int i = 0; i < 100 && !chart->isVisible(); ++i) QTest::qWait(20);
+    QTEST_ASSERT(QTest::qWaitForWindowExposed(chart));
+    // A layout the first one asked for.
+    QCoreApplication::sendPostedEvents();
     return *chart;
   }
 
