@@ -11,8 +11,10 @@ namespace {
 
 constexpr double kTickLength = 5.0;
 constexpr double kMinorTickLength = 3.0;
-// Beyond this many divisions only the labelled ones get a tick mark.
+// Beyond this many divisions, or closer than this, only the labelled ones get
+// a tick mark.
 constexpr int64_t kMostTickMarks = 32767;
+constexpr double kClosestTickMarks = 2.0;
 constexpr double kEmptyRangeHeight = 0.5;
 // An automatic scale has this many divisions.
 constexpr int64_t kAutoDivisions = 10;
@@ -58,6 +60,15 @@ double LabelAnchor(const ValueRange& range) {
   return range.low + std::round(-range.low / division) * division;
 }
 
+int CategoryLabelEvery(int intervals, double plotWidth, double labelWidth, double labelHeight) {
+  for (int every = 1; every < intervals; ++every) {
+    if (intervals % every == 0 && plotWidth * every >= (labelWidth + labelHeight) * intervals) {
+      return every;
+    }
+  }
+  return std::max(intervals, 1);
+}
+
 std::vector<QLineF> TickMarks(const TickLayout& layout) {
   std::vector<QLineF> marks;
   const QRectF& plot = layout.plot;
@@ -69,8 +80,19 @@ std::vector<QLineF> TickMarks(const TickLayout& layout) {
   }
   const int64_t parts = std::max<int64_t>(layout.minorParts, 1);
   const int64_t count = layout.range.divisions * parts;
-  const int64_t stride = count > kMostTickMarks ? layout.labelEvery * parts : 1;
-  for (int64_t j = 0; j <= count; j += stride) {
+  int64_t first = 0;
+  int64_t stride = 1;
+  if (count > kMostTickMarks || plot.height() < kClosestTickMarks * static_cast<double>(count)) {
+    // Under the labels: the divisions a whole number of label steps from the anchor.
+    const ValueRange& range = layout.range;
+    const int64_t every = std::max<int64_t>(layout.labelEvery, 1);
+    const double division = (range.high - range.low) / static_cast<double>(range.divisions);
+    const auto anchor =
+        static_cast<int64_t>(std::nearbyint((layout.labelAnchor - range.low) / division));
+    first = (anchor % every + every) % every * parts;
+    stride = every * parts;
+  }
+  for (int64_t j = first; j <= count; j += stride) {
     const double y = plot.bottom() - plot.height() * static_cast<double>(j) / count;
     marks.emplace_back(plot.left() - (j % parts == 0 ? kTickLength : kMinorTickLength), y,
                        plot.left(), y);

@@ -36,6 +36,12 @@ int64_t LabelEvery(int64_t divisions, double plotHeight, double labelHeight);
 // labels fall on round values.
 double LabelAnchor(const ValueRange& range);
 
+// How many of a category axis's label places, `intervals` apart from its
+// first to its last, one drawn label spans: the smallest divisor of
+// `intervals` that leaves at least a label's height free between the widest
+// two labels on a plot of the given width. Both ends keep their labels.
+int CategoryLabelEvery(int intervals, double plotWidth, double labelWidth, double labelHeight);
+
 // What the tick marks are laid out from.
 struct TickLayout {
   QRectF plot;             // the plot area
@@ -44,10 +50,12 @@ struct TickLayout {
   ValueRange range;        // the value axis
   int64_t minorParts = 1;  // ticks per division (1: none between divisions)
   int64_t labelEvery = 1;  // divisions per value label
+  double labelAnchor = 0;  // a labelled value (see LabelAnchor)
 };
 
 // A tick mark on every category tick and every division (and minor division)
-// of the value axis; beyond 32767 divisions only on the labelled ones.
+// of the value axis; where those would be closer than 2 pixels, or more than
+// 32767, only on the labelled divisions, under their labels.
 std::vector<QLineF> TickMarks(const TickLayout& layout);
 
 }  // namespace platform

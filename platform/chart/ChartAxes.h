@@ -21,17 +21,21 @@ class ChartAxes {
 
   // Both axes from their members and the grid (its rows and row labels).
   void Apply(const std::array<ChartAxis, 2>& axes, const ChartGrid& grid);
-  // The plot has its final place: labels chosen for its height, ticks drawn.
-  void FitToPlotArea(const std::array<ChartAxis, 2>& axes, const ChartGrid& grid);
+  // The plot has its place: labels chosen for its size, ticks drawn; whether
+  // the labels changed so that the chart must be laid out again.
+  bool FitToPlotArea(const std::array<ChartAxis, 2>& axes, const ChartGrid& grid);
 
  private:
   void ApplyCategoryAxis(const ChartAxis& axis, const ChartGrid& grid);
   void ApplyValueAxis(const ChartAxis& axis, const ChartGrid& grid);
   void ChooseValueLabels();
+  void SetCategoryLabels(const ChartGrid& grid, int rowsPerLabel);
+  bool ChooseCategoryLabels(const ChartCategoryScale& scale, const ChartGrid& grid);
 
   ChartScene& scene_;
   ValueRange range_;
   int64_t labelEvery_ = 1;
+  int categoryEvery_ = 1;
 };
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <QChart>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
-#include <QLegend>
 #include <QLineSeries>
 #include <algorithm>
 #include <cmath>
@@ -106,15 +105,18 @@ void ChartControl::Paint(QPainter& painter) {
   // A control never shown has not yet fitted its chart to its size.
   scene_->chart->resize(view_->size());
   view_->setSceneRect(scene_->chart->geometry());
-  // The first layout may choose other value labels, which asks for another.
-  for (int pass = 0; pass < 2; ++pass) scene_->chart->layout()->activate();
+  // A layout may choose other labels or another place for the legend, which
+  // asks for another; a few settle it.
+  for (int pass = 0; pass < 4; ++pass) scene_->chart->layout()->activate();
   view_->render(&painter, QRectF(view_->geometry()), view_->rect());
 }
 
 void ChartControl::FitToPlotArea() {
   scene_->PlacesChanged();
   scene_->marker->hide();
-  chartAxes_->FitToPlotArea(axes_, grid_);
+  const bool moved = scene_->legend.Fit();
+  // Changed while the chart is being laid out: once more, for what changed.
+  if (chartAxes_->FitToPlotArea(axes_, grid_) || moved) scene_->chart->layout()->invalidate();
 }
 
 float ChartControl::Left() const {
@@ -153,7 +155,7 @@ ChartPartHit ChartControl::PartAt(QPointF pixels) const {
   ChartPlaces places;
   places.points = scene_->Places();
   places.plot = chart->plotArea();
-  if (chart->legend()->isVisible()) places.legend = chart->legend()->geometry();
+  places.legend = scene_->legend.Rect();
   return HitTest(places, at);
 }
 

@@ -25,10 +25,8 @@ QChart* MadeChart() {
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setTitleFont(ChartFont(true));
   chart->setTitleBrush(QBrush(Qt::black));
-  chart->legend()->setAlignment(Qt::AlignRight);
-  chart->legend()->setFont(ChartFont(false));
-  chart->legend()->setLabelColor(Qt::black);
-  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+  // The control draws a legend of its own (ChartLegend).
+  chart->legend()->hide();
   chart->setLocalizeNumbers(true);
   QLocale locale;
   locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
@@ -77,7 +75,8 @@ ChartScene::ChartScene()
       x(MadeAxis<QCategoryAxis>(chart, Qt::AlignBottom)),
       y(MadeValueAxis(chart)),
       ticks(MadeTicks(chart)),
-      marker(MadeMarker(chart)) {}
+      marker(MadeMarker(chart)),
+      legend(chart) {}
 
 void ChartScene::SetSeries(const ChartGrid& grid, const QStringList& labels,
                            const std::array<Qt::PenStyle, 8>& styles) {
@@ -106,6 +105,7 @@ void ChartScene::SetSeries(const ChartGrid& grid, const QStringList& labels,
     const std::size_t look = std::min(i, kSeriesPalette.size() - 1);
     series->setPen(QPen(kSeriesPalette[look], kSeriesLineWidth, styles[look]));
   }
+  legend.SetEntries(series_);
   places_.clear();
 }
 

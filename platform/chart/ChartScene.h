@@ -1,8 +1,8 @@
 #pragma once
 
 // The Qt objects that draw the chart: the chart with its two axes, one line
-// series per grid column, the tick marks and the ring around the point read
-// out; and where the points were last drawn.
+// series per grid column, the tick marks, the legend and the ring around the
+// point read out; and where the points were last drawn.
 
 #include <QPointF>
 #include <QStringList>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChartGrid.h"
+#include "ChartLegend.h"
 
 class QCategoryAxis;
 class QChart;
@@ -32,6 +33,7 @@ class ChartScene {
   QValueAxis* const y;
   QGraphicsPathItem* const ticks;
   QGraphicsEllipseItem* const marker;
+  ChartLegend legend;
 
   // One series per column 2.. of the grid, named and styled by column.
   void SetSeries(const ChartGrid& grid, const QStringList& labels,

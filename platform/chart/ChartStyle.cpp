@@ -1,6 +1,6 @@
 #include "ChartStyle.h"
 
-#include <QGraphicsTextItem>
+#include <QFontMetricsF>
 
 namespace platform {
 
@@ -22,10 +22,7 @@ QString AsDrawnText(const QString& text) {
 }
 
 double LabelHeight(const QFont& font) {
-  QGraphicsTextItem probe;
-  probe.setFont(font);
-  probe.setPlainText(QStringLiteral("0"));
-  return probe.boundingRect().height();
+  return QFontMetricsF(font).height();
 }
 
 }  // namespace platform

@@ -28,7 +28,8 @@ QFont ChartFont(bool bold);
 // after another blank) must stay, as in the row labels " 0" .. " 100".
 QString AsDrawnText(const QString& text);
 
-// The height Qt's charts give a label of this font.
+// The height of a label's text in this font (without the margins Qt's charts
+// put around it).
 double LabelHeight(const QFont& font);
 
 }  // namespace platform

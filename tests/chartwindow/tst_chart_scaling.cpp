@@ -1,6 +1,6 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
-// numbers it writes, how many divisions a label spans and where the chart
-// window goes beside the main window.
+// numbers it writes, how many divisions a label spans, the tick marks, where
+// the legend goes and where the chart window goes beside the main window.
 #include <QLocale>
 #include <QRect>
 #include <QTest>
@@ -11,6 +11,7 @@
 #include "ChartScaling.h"
 #include "GeneralNumber.h"
 #include "HitTest.h"
+#include "LegendRules.h"
 
 using platform::ChartGrid;
 
@@ -127,6 +128,98 @@ class ChartScaling : public QObject {
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
     QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+
+  // Row labels: the smallest divisor of the 10 intervals that leaves a label's
+  // height (12) between labels 22 wide.
+  void categoryLabelEvery_data() {
+    QTest::addColumn<int>("intervals");
+    QTest::addColumn<double>("plotWidth");
+    QTest::addColumn<int>("every");
+    QTest::newRow("all fit") << 10 << 340.0 << 1;
+    QTest::newRow("just short") << 10 << 339.0 << 2;
+    QTest::newRow("every 50") << 10 << 100.0 << 5;
+    QTest::newRow("the ends alone") << 10 << 10.0 << 10;
+    QTest::newRow("a prime number of them") << 7 << 100.0 << 7;
+  }
+
+  void categoryLabelEvery() {
+    QFETCH(int, intervals);
+    QFETCH(double, plotWidth);
+    QFETCH(int, every);
+    QCOMPARE(platform::CategoryLabelEvery(intervals, plotWidth, 22.0, 12.0), every);
+  }
+
+  // Value tick marks on a plot from y 0 to plotHeight: all half units while
+  // they stay 2 px apart, else under the labels (anchored on round values).
+  void tickMarks_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("plotHeight");
+    QTest::addColumn<qint64>("labelEvery");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("first");  // the lowest value with a tick mark
+    QTest::newRow("2 px apart: every half unit") << -3.0 << 13.0 << 64.0 << qint64(4) << 33 << -3.0;
+    QTest::newRow("closer: under the labels") << -3.0 << 13.0 << 63.0 << qint64(4) << 8 << -2.0;
+    QTest::newRow("labels from the minimum") << -4.0 << 12.0 << 40.0 << qint64(4) << 9 << -4.0;
+    QTest::newRow("above 32767 divisions")
+        << -10000.5 << 10000.0 << 1e6 << qint64(10000) << 5 << -10000.0;
+  }
+
+  void tickMarks() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(double, plotHeight);
+    QFETCH(qint64, labelEvery);
+    QFETCH(int, count);
+    QFETCH(double, first);
+    platform::TickLayout layout;
+    layout.plot = QRectF(0, 0, 100, plotHeight);
+    layout.range = {low, high, static_cast<int64_t>(std::nearbyint((high - low) * 2))};
+    layout.labelEvery = labelEvery;
+    layout.labelAnchor = platform::LabelAnchor(layout.range);
+    QList<double> values;
+    for (const QLineF& mark : platform::TickMarks(layout)) {
+      if (mark.dy() == 0) values << low + (plotHeight - mark.y1()) / plotHeight * (high - low);
+    }
+    QCOMPARE(values.size(), count);
+    QCOMPARE(values.front(), first);
+    // Thinned, each lies on a label: a whole number of label steps from 0.
+    const double step = labelEvery * 0.5;
+    if (count < (high - low) * 2) {
+      for (const double v : values) QVERIFY(std::abs(std::remainder(v, step)) < 1e-6 * step);
+    }
+  }
+
+  // A legend of 7 entries of 100 x 18 in a chart, its parts 20 from the edges.
+  void legend_data() {
+    QTest::addColumn<QSizeF>("chart");
+    QTest::addColumn<bool>("below");
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<QPointF>("second");  // the second entry's corner
+    QTest::newRow("as designed: right")
+        << QSizeF(625, 502) << false << QRectF(505, 188, 100, 126) << QPointF(505, 206);
+    QTest::newRow("a third of the width: right")
+        << QSizeF(340, 502) << false << QRectF(220, 188, 100, 126) << QPointF(220, 206);
+    QTest::newRow("narrower: below in rows")
+        << QSizeF(339, 502) << true << QRectF(69.5, 410, 200, 72) << QPointF(169.5, 410);
+    QTest::newRow("too low for the column: below")
+        << QSizeF(625, 165) << true << QRectF(62.5, 109, 500, 36) << QPointF(162.5, 109);
+    QTest::newRow("one column at least")
+        << QSizeF(90, 300) << true << QRectF(-5, 154, 100, 126) << QPointF(-5, 172);
+  }
+
+  void legend() {
+    QFETCH(QSizeF, chart);
+    QFETCH(bool, below);
+    QFETCH(QRectF, rect);
+    QFETCH(QPointF, second);
+    const platform::LegendLayout layout =
+        platform::LayOutLegend(QRectF(QPointF(), chart), QSizeF(100, 18), 7, 20);
+    QCOMPARE(layout.below, below);
+    QCOMPARE(layout.rect, rect);
+    QCOMPARE(layout.entries.size(), std::size_t{7});
+    QCOMPARE(layout.entries[1], second);
   }
 
   // Screen, main window frame and chart frame (627 x 527 unless cut) in

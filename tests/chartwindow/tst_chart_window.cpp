@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
@@ -73,18 +74,22 @@ class ChartWindow : public QObject {
     QTest::addColumn<double>("maximum");
     QTest::addColumn<int>("divisions");
     QTest::addColumn<QList<double>>("at50");  // the seven series at height 50
+    QTest::addColumn<double>("labelStep");    // between value labels at the window's size
     QTest::newRow("strain") << "strain-car1.CRV"
                             << "STRAIN (mV)" << 46.0 << 109.0 << 126
-                            << QList<double>{77.16, 102.47, 52.53, 100.75, 51.38, 49.94, 49.38};
+                            << QList<double>{77.16, 102.47, 52.53, 100.75, 51.38, 49.94, 49.38}
+                            << 5.0;
     QTest::newRow("pressure") << "pressure-car2.CRV"
                               << "PRESSURE (V)" << 0.0 << 2.5 << 5
-                              << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42};
+                              << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42} << 0.5;
+    QTest::newRow("0 to 5 V") << Write("five.CRV", "65535,0,0,0,0") << "PRESSURE (V)" << 0.0 << 5.0
+                              << 10 << QList<double>{5, 0, 0, 0, 0, 0, 0} << 0.5;
     // An empty range is drawn half a unit high; an absurd one stays legible.
-    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0
-                              << 0 << QList<double>{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0 << 0
+                              << QList<double>{0, 0, 0, 0, 0, 0, 0} << 0.5;
     QTest::newRow("32-bit extremes")
         << Write("extremes.CRV", "2147483647,-2147483648,0,0,0") << "PRESSURE (V)" << -163840.0
-        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0};
+        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0} << 50000.0;
   }
 
   void plotsTheExample() {
@@ -94,6 +99,7 @@ class ChartWindow : public QObject {
     QFETCH(double, maximum);
     QFETCH(int, divisions);
     QFETCH(QList<double>, at50);
+    QFETCH(double, labelStep);
     FrmChart& chart = Load(file);
     QChart* c = chart.MSChart1().chart();
 
@@ -122,39 +128,61 @@ class ChartWindow : public QObject {
                  .arg(kSeries.join(QStringLiteral(", "))));
 
     // Labels as drawn: " 0" .. " 100" under the plot, and value labels that
-    // lie within the range and do not overlap.
-    QStringList drawn;
-    QStringList heightLabels;
-    QList<QRectF> valueLabels;
-    for (QGraphicsItem* item : c->scene()->items()) {
-      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
-      if (!text || !text->isVisible()) continue;
-      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
-      QVERIFY2(!label.contains(QStringLiteral("...")), "no text is cut short");
-      const QRectF box = text->sceneBoundingRect();
-      bool number = false;
-      const double value = label.toDouble(&number);
-      drawn << label;
-      if (label.startsWith(QLatin1Char(' '))) {
-        heightLabels << label;
-      } else if (number && box.right() <= c->plotArea().left()) {
-        QVERIFY2(value >= y->min() && value <= y->max(), qPrintable(label));
-        for (const QRectF& other : valueLabels) QVERIFY(!box.intersects(other));
-        valueLabels << box;
-      }
-    }
-    QVERIFY(drawn.contains(title));
-    QVERIFY(drawn.contains(axisTitle));
-    heightLabels.sort();
+    // lie within the range, one step apart, and do not overlap.
+    const Drawn drawn = DrawnLabels(chart);
+    QVERIFY(drawn.texts.contains(title));
+    QVERIFY(drawn.texts.contains(axisTitle));
+    for (const QString& text : drawn.texts) QVERIFY2(!text.contains(QStringLiteral("...")), "cut");
     QStringList expected;
     for (int h = 0; h <= 100; h += 10) expected << QStringLiteral(" %1").arg(h);
     expected.sort();
-    QCOMPARE(heightLabels, expected);
-    QVERIFY(valueLabels.size() >= 2);
+    QCOMPARE(drawn.heights.keys(), expected);
+    QVERIFY(drawn.values.size() >= 2);
+    for (auto v = drawn.values.begin(); v != drawn.values.end(); ++v) {
+      QVERIFY2(v.key() >= y->min() && v.key() <= y->max(), qPrintable(QString::number(v.key())));
+      if (v != drawn.values.begin()) QCOMPARE(v.key() - std::prev(v).key(), labelStep);
+    }
+  }
 
-    // The chart fills the window at any size.
-    chart.resize(300, 200);
-    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(0, 0, 300, 200));
+  // However small the window, height labels and value labels do not run
+  // together (the ends keep theirs), and every curve's name is drawn whole
+  // in the legend: right of the plot, or below it where the window is narrow.
+  void readableAtAnySize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("heightLabels");
+    QTest::addColumn<bool>("legendBelow");
+    QTest::newRow("as designed") << QSize(625, 502) << 11 << false;
+    QTest::newRow("small") << QSize(300, 220) << 3 << true;
+    QTest::newRow("narrow and tall") << QSize(240, 600) << 2 << true;
+    QTest::newRow("wide and low") << QSize(1200, 260) << 11 << false;
+  }
+
+  void readableAtAnySize() {
+    QFETCH(QSize, size);
+    QFETCH(int, heightLabels);
+    QFETCH(bool, legendBelow);
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    chart.resize(size);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(QPoint(), size));
+    const Drawn drawn = DrawnLabels(chart);
+    QCOMPARE(drawn.heights.size(), heightLabels);
+    QVERIFY(drawn.heights.contains(QStringLiteral(" 0")));
+    QVERIFY(drawn.heights.contains(QStringLiteral(" 100")));
+    for (const QList<QRectF>& list : {drawn.heights.values(), drawn.values.values()}) {
+      for (qsizetype i = 1; i < list.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) QVERIFY(!list[i].intersects(list[j]));
+      }
+    }
+    const QRectF plot = chart.MSChart1().chart()->plotArea();
+    QStringList names = kSeries;
+    names.sort();
+    QCOMPARE(drawn.names.keys(), names);
+    for (const QRectF& name : drawn.names) {
+      QVERIFY(QRectF(QPointF(), QSizeF(size)).contains(name));
+      QVERIFY(!name.intersects(plot));
+      QCOMPARE(name.top() > plot.bottom(), legendBelow);
+    }
   }
 
   // A file name is shown as it is written, markup characters included.
@@ -260,6 +288,39 @@ class ChartWindow : public QObject {
   }
 
  private:
+  // The texts drawn on the chart; the height labels, value labels and the
+  // legend's names with where they lie.
+  struct Drawn {
+    QStringList texts;
+    QMap<QString, QRectF> heights;
+    QMap<double, QRectF> values;
+    QMap<QString, QRectF> names;
+  };
+
+  static Drawn DrawnLabels(FrmChart& chart) {
+    QChart* c = chart.MSChart1().chart();
+    Drawn drawn;
+    for (QGraphicsItem* item : c->scene()->items()) {
+      if (!item->isVisible()) continue;
+      if (auto* name = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+        drawn.names.insert(name->text(), name->sceneBoundingRect());
+      }
+      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+      if (!text) continue;
+      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+      const QRectF box = text->sceneBoundingRect();
+      bool number = false;
+      const double value = label.toDouble(&number);
+      drawn.texts << label;
+      if (label.startsWith(QLatin1Char(' '))) {
+        drawn.heights.insert(label, box);
+      } else if (number && box.right() <= c->plotArea().left()) {
+        drawn.values.insert(value, box);
+      }
+    }
+    return drawn;
+  }
+
   // A complete file whose every row holds the same five values.
   QString Write(const char* name, const char* values) {
     QByteArray bytes = "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down\r\n";
