@@ -1,13 +1,17 @@
 #include "FrmChart.h"
 
+#include <QAction>
 #include <QChartView>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
 
 #include "CURVEroutines.h"
+#include "ChartCopy.h"
 #include "ChartIcon.h"
 #include "ChartPlacement.h"
 #include "CurveTables.h"
@@ -49,6 +53,12 @@ FrmChart::FrmChart(QWidget* mainWindow)
   msChart1_.OnMouseMove([this](auto... args) { MSChart1_MouseMove(args...); });
   msChart1_.OnMouseDown([this](auto... args) { MSChart1_MouseDown(args...); });
   msChart1_.OnMouseUp([this](auto... args) { MSChart1_MouseUp(args...); });
+  // Anywhere in the window; the chart view offers it to assistive tools too.
+  auto* copy = new QAction(QStringLiteral("Copy"), msChart1_.widget());
+  copy->setShortcuts(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WindowShortcut);
+  msChart1_.widget()->addAction(copy);
+  connect(copy, &QAction::triggered, this, &FrmChart::CopyChart);
 
   Form_Load();
 }
@@ -143,6 +153,10 @@ void FrmChart::PlaceOnScreen() {
 void FrmChart::PaintImage(QPainter& painter) {
   painter.fillRect(rect(), palette().window());
   msChart1_.Paint(painter);
+}
+
+void FrmChart::CopyChart() {
+  QGuiApplication::clipboard()->setMimeData(chartwindow::ChartMimeData(*this));
 }
 
 bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {

@@ -33,6 +33,8 @@ class FrmChart : public QWidget {
   void PlaceOnScreen();
   // Draws what the window shows, shown or not, in its own coordinates.
   void PaintImage(QPainter& painter);
+  // Ctrl+C: the chart onto the clipboard, as an image and as a drawing.
+  void CopyChart();
 
   platform::ChartControl& MSChart1() { return msChart1_; }
 

@@ -1,11 +1,16 @@
 #include "ChartView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+
+#include "ChartAccessible.h"
 
 namespace platform {
 
 ChartView::ChartView(QWidget* parent, QChart* chart, ChartViewEvents& events)
     : QChartView(chart, parent), events_(events) {
+  static const bool accessible = (QAccessible::installFactory(&ChartViewAccessible), true);
+  (void)accessible;
   setFrameShape(QFrame::NoFrame);
   setRenderHint(QPainter::Antialiasing);
   setMouseTracking(true);

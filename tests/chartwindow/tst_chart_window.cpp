@@ -1,8 +1,10 @@
 // The chart window on the example files, through the real main window: what
 // it plots and labels, and what the mouse reads out and selects over it.
+#include <QAccessible>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -198,6 +201,38 @@ class ChartWindow : public QObject {
       shown |= text && text->toPlainText().replace(QChar(0xA0), QLatin1Char(' ')) == title;
     }
     QVERIFY(shown);
+  }
+
+  // Ctrl+C, or the view's accessible Copy action, puts the chart on the
+  // clipboard as PNG and SVG; nothing else changes.
+  void copiesTheChart() {
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    const QString log = main_->TxtStatus().Text();
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(chart.MSChart1().widget());
+    QVERIFY(view && view->actionInterface());
+    QVERIFY(view->actionInterface()->actionNames().contains(QStringLiteral("Copy")));
+    chart.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    for (const bool byKey : {true, false}) {
+      QGuiApplication::clipboard()->clear();
+      if (byKey) {
+        QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier);
+      } else {
+        view->actionInterface()->doAction(QStringLiteral("Copy"));
+      }
+      const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+      QVERIFY(copied);
+      const QImage image = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+      QCOMPARE(image.size(), chart.size() * chart.devicePixelRatio());
+      QImage blank(image.size(), image.format());
+      blank.fill(image.pixel(0, 0));
+      QVERIFY(image != blank);
+      const QString svg = QString::fromUtf8(copied->data(QStringLiteral("image/svg+xml")));
+      QVERIFY(svg.contains(QStringLiteral("<svg")));
+      QVERIFY(svg.contains(QStringLiteral("QRV Load Calibration Chart for strain-car1.CRV")));
+      QVERIFY(svg.contains(QStringLiteral("Delta Down")));
+    }
+    QCOMPARE(main_->TxtStatus().Text(), log);
   }
 
   void toolTipReadsOutPoints() {
