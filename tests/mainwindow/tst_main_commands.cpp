@@ -361,7 +361,10 @@ class MainCommands : public QObject {
     FrmCURVE w;
     w.Form_Load(good_);
     w.mnuFilePrintChart_Click();
-    QCOMPARE(messages_, QStringList{"No default printer is set up: the chart was not printed."});
+    QCOMPARE(messages_,
+             QStringList{"No default printer is set up: the chart was not printed.\n\n"
+                         "Ctrl+C in the chart window copies the chart, to paste it into a "
+                         "report; mirelda-crv chart FILE -o chart.pdf writes it to a file."});
     QVERIFY(w.ChartLoaded());
   }
 
