@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Invocation.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -98,9 +99,11 @@ Parsed ParseArguments(const QStringList& words) {
     version.action = Action::Version;
     return {version, QString()};
   }
-  if (!understood) return Usage(parser.errorText());
+  // Its messages quote the words given.
+  if (!understood) return Usage(PrintableName(parser.errorText()));
   if (positional.isEmpty()) return Usage(QStringLiteral("no command given"));
-  if (!known) return Usage(QStringLiteral("unknown command '%1'").arg(positional.first()));
+  if (!known)
+    return Usage(QStringLiteral("unknown command '%1'").arg(PrintableName(positional.first())));
 
   Invocation inv;
   inv.action = action;

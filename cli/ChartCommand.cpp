@@ -4,13 +4,15 @@
 #include "FileOutcome.h"
 #include "FrmChart.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
 int RunChart(const Invocation& inv, Output& out) {
   const std::optional<ChartFormat> format = ChartFormatOf(inv.output);
   if (!format) {
-    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf").arg(inv.output));
+    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf")
+                  .arg(PrintableName(inv.output)));
     return kExitUsage;
   }
   HeadlessWindow window;
@@ -20,7 +22,8 @@ int RunChart(const Invocation& inv, Output& out) {
   FrmChart chart;
   QString error;
   if (!WriteChart(chart, inv.size, *format, inv.output, error)) {
-    out.Error(QStringLiteral("%1: could not write the chart: %2").arg(inv.output, error));
+    out.Error(
+        QStringLiteral("%1: could not write the chart: %2").arg(PrintableName(inv.output), error));
     return kExitFailure;
   }
   return kExitSuccess;

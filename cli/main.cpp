@@ -9,6 +9,7 @@
 #include "HelpText.h"
 #include "Invocation.h"
 #include "Output.h"
+#include "PrintableName.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ namespace {
 // user of a command-line program; its critical and fatal messages still are.
 void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(message));
+    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(cli::PrintableName(message)));
   }
 }
 

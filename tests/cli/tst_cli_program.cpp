@@ -1,9 +1,13 @@
 // mirelda-crv as a user runs it: its lines, files and exit statuses.
+#include <unistd.h>
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 #include "../calibration/CrvBuilder.h"
 #include "CURVEroutines.h"
@@ -17,21 +21,50 @@ struct Run {
   QString err;
 };
 
-Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
-        const QString& locale = QString()) {
+struct How {
+  QString stdoutFile;
+  QStringList env;        // NAME=VALUE set, NAME alone removed
+  bool asNobody = false;  // run as an ordinary user, even when the tests run as root
+};
+
+How WithEnv(const QStringList& env) {
+  How how;
+  how.env = env;
+  return how;
+}
+
+Run Crv(const QStringList& args, const How& how = {}) {
   QProcess p;
-  if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
-  if (!locale.isEmpty()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    p.setProcessEnvironment(env);
+  if (!how.stdoutFile.isEmpty()) p.setStandardOutputFile(how.stdoutFile);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const QString& change : how.env) {
+    if (change.contains('=')) {
+      env.insert(change.section('=', 0, 0), change.section('=', 1));
+    } else {
+      env.remove(change);
+    }
   }
-  p.start(QStringLiteral(MIRELDA_CRV), args);
+  p.setProcessEnvironment(env);
+  if (how.asNobody && ::geteuid() == 0) {
+    p.start("setpriv",
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", MIRELDA_CRV} + args);
+  } else {
+    p.start(QStringLiteral(MIRELDA_CRV), args);
+  }
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
   QString out = QString::fromUtf8(p.readAllStandardOutput());
   if (out.endsWith(QLatin1Char('\n'))) out.chop(1);
   return {p.exitCode(), out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n')),
           QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A file named by its bytes, which need not be UTF-8.
+void WriteRaw(const QByteArray& path, const QByteArray& bytes) {
+  std::FILE* file = std::fopen(path.constData(), "wb");
+  if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != size_t(bytes.size()) ||
+      std::fclose(file) != 0) {
+    qFatal("cannot write");
+  }
 }
 
 QString Example(const char* name) {
@@ -63,7 +96,31 @@ class CliProgram : public QObject {
     WriteCrv(dir_, "notes", QStringLiteral("fleet/notes.txt"));
     // A link back up would walk for ever if followed.
     QVERIFY(QFile::link(dir_.filePath("fleet"), dir_.filePath("fleet/deeper/up")));
+    // Hidden entries, and names that break lines, colour the terminal or are not UTF-8.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.hidden/in-hidden.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.dot.CRV"));
+    const QByteArray odd = QFile::encodeName(dir_.filePath("odd/"));
+    WriteRaw(odd + "bad\xe9.CRV", good.Bytes());
+    WriteRaw(odd + "esc\x1b[31m.CRV", good.Bytes());
+    WriteRaw(odd + "new\nline.CRV", badRow.Bytes());
+    WriteRaw(odd + "tab\t\\.CRV", good.Bytes());
+    // Folders an ordinary user may not read, for the test run as one.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/open.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/shut/x.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/unlisted/x.CRV"));
+    QVERIFY(QFile::setPermissions(dir_.filePath("closed/shut"), {}));
+    QVERIFY(QFile::setPermissions(dir_.filePath("closed/unlisted"),
+                                  QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(
+        dir_.path(), QFile::permissions(dir_.path()) | QFile::ReadOther | QFile::ExeOther));
     QDir::setCurrent(dir_.path());
+  }
+
+  void cleanupTestCase() {
+    for (const char* closed : {"closed/shut", "closed/unlisted"}) {
+      QFile::setPermissions(dir_.filePath(closed),
+                            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
   }
 
   // Arguments, then the expected lines of standard output and exit status.
@@ -100,6 +157,20 @@ class CliProgram : public QObject {
     QTest::newRow("a name the viewer refuses")
         << QStringList{"check", "fleet/notes.txt"}
         << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1;
+    QTest::newRow("hidden entries, names on one line and by their bytes")
+        << QStringList{"check", "-r", "odd"}
+        << QStringList{"odd/.dot.CRV: Success!",
+                       "odd/.hidden/in-hidden.CRV: Success!",
+                       R"(odd/bad\xe9.CRV: Success!)",
+                       R"(odd/esc\x1b[31m.CRV: Success!)",
+                       R"(odd/new\nline.CRV: Problem with odd/new\nline.CRV at line 54)",
+                       R"(odd/tab\t\\.CRV: Success!)"}
+        << 1;
+    QTest::newRow("as an ordinary user, unreadable folders fail")
+        << QStringList{"as-nobody", "check", "-r", "closed"}
+        << QStringList{"closed/open.CRV: Success!", "closed/shut: Could not read directory!",
+                       "closed/unlisted: Could not read directory!"}
+        << 1;
     QTest::newRow("the examples")
         << QStringList{"check", Example("pressure-car2.CRV"), Example("ends-early.CRV")}
         << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
@@ -111,7 +182,13 @@ class CliProgram : public QObject {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
     QFETCH(int, status);
-    const Run run = Crv(args);
+    const bool asNobody = args.value(0) == "as-nobody";
+    if (asNobody && QStandardPaths::findExecutable("setpriv").isEmpty()) {
+      QSKIP("setpriv (util-linux) runs mirelda-crv as an ordinary user");
+    }
+    How how;
+    how.asNobody = asNobody;
+    const Run run = Crv(args.mid(asNobody ? 1 : 0), how);
     QCOMPARE(run.out, lines);
     QCOMPARE(run.status, status);
   }
@@ -170,8 +247,12 @@ class CliProgram : public QObject {
   // The lists keep the locale's decimal comma; the CSV keeps its point.
   void csvDecimalPoint() {
     const QString file = Example("strain-car1.CRV");
-    QCOMPARE(Crv({"list", file, "Dynamic"}, QString(), "de_DE.UTF-8").out.value(1), "  0%=1,53V");
-    QCOMPARE(Crv({"list", "--csv", file}, QString(), "de_DE.UTF-8").out.value(1).split(',').size(),
+    QCOMPARE(Crv({"list", file, "Dynamic"}, WithEnv({"LC_ALL=de_DE.UTF-8"})).out.value(1),
+             "  0%=1,53V");
+    QCOMPARE(Crv({"list", "--csv", file}, WithEnv({"LC_ALL=de_DE.UTF-8"}))
+                 .out.value(1)
+                 .split(',')
+                 .size(),
              15);
   }
 
@@ -264,7 +345,9 @@ class CliProgram : public QObject {
     QCOMPARE(Crv({"--size=0x0", "--version", "bogus"}).status, 0);
     QCOMPARE(Crv({"--version"}).out, QStringList{"mirelda-crv (Mirelda) 3.1 build 0"});
     // Output that cannot be written is no success.
-    const Run lost = Crv({"--version"}, "/dev/full");
+    How full;
+    full.stdoutFile = "/dev/full";
+    const Run lost = Crv({"--version"}, full);
     QCOMPARE(lost.status, 1);
     QVERIFY(lost.err.startsWith("mirelda-crv: "));
   }
