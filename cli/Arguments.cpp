@@ -1,5 +1,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -12,6 +14,8 @@ namespace {
 
 // Large enough for a poster, small enough that an image of it fits in memory.
 constexpr int kLargestSide = 10000;
+// Device pixel ratios of the screens in use.
+constexpr double kLargestScale = 4;
 
 bool CommandNamed(const QString& word, Action& action) {
   static const std::pair<const char*, Action> kCommands[] = {{"check", Action::Check},
@@ -34,6 +38,15 @@ std::optional<QSize> SizeOf(const QString& text) {
   const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
   if (size.width() > kLargestSide || size.height() > kLargestSide) return std::nullopt;
   return size;
+}
+
+// A plain decimal, as "1.5": no sign, exponent or locale's separator.
+std::optional<double> ScaleOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,6})?$"));
+  if (!shape.match(text).hasMatch()) return std::nullopt;
+  const double scale = text.toDouble();
+  if (scale < 1 || scale > kLargestScale) return std::nullopt;
+  return scale;
 }
 
 QString CheckOperands(const Invocation& inv) {
@@ -68,9 +81,10 @@ struct Options {
   QCommandLineOption output{
       {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
   QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+  QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("F")};
 
   void AddTo(QCommandLineParser& parser) const {
-    parser.addOptions({help, version, quiet, recursive, csv, output, size});
+    parser.addOptions({help, version, quiet, recursive, csv, output, size, scale});
   }
 };
 
@@ -124,12 +138,21 @@ Parsed ParseArguments(const QStringList& words) {
     }
     inv.size = *size;
   }
+  if (parser.isSet(options.scale)) {
+    inv.scale = ScaleOf(parser.values(options.scale).constLast());
+    if (!inv.scale) return Usage(QStringLiteral("'--scale' needs a number from 1 to 4"));
+    if (std::nearbyint(std::max(inv.size.width(), inv.size.height()) * *inv.scale) > kLargestSide) {
+      return Usage(QStringLiteral("'--size' times '--scale' gives more than %1 pixels a side")
+                       .arg(kLargestSide));
+    }
+  }
 
   if (inv.recursive && inv.action != Action::Check)
     return Usage(QStringLiteral("'--recursive' goes with check"));
   if (inv.csv && inv.action != Action::List) return Usage(QStringLiteral("'--csv' goes with list"));
-  if ((parser.isSet(options.output) || parser.isSet(options.size)) && inv.action != Action::Chart)
-    return Usage(QStringLiteral("'--output' and '--size' go with chart"));
+  if ((parser.isSet(options.output) || parser.isSet(options.size) || inv.scale) &&
+      inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--output', '--size' and '--scale' go with chart"));
   const QString operandError = CheckOperands(inv);
   if (!operandError.isEmpty()) return Usage(operandError);
   return {inv, QString()};
