@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "FileName.h"
@@ -61,11 +61,29 @@ bool WriteAll(int fd, const QByteArray& bytes) {
   return true;
 }
 
-// The mode a new file gets from open(2): all may read and write, less the umask.
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// Root replacing someone's file leaves it theirs where the file system lets
+// it; if not, the chart is written all the same.
+void KeepOwner(int fd, const struct stat& old) {
+  [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+}
+
+// A new file beside name, so that the rename stays within its file system,
+// made as open(2) makes one: all may read and write, less the umask.
+int CreateBeside(const QByteArray& name, QByteArray& temporary) {
+  const qsizetype slash = name.lastIndexOf('/');
+  const QByteArray folder = slash < 0 ? QByteArray() : name.left(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary =
+        folder + ".mirelda-crv-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// A file system that cannot sync a file has nothing more to do for it.
+bool Synced(int fd) {
+  return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
 }
 
 }  // namespace
@@ -83,20 +101,15 @@ bool WriteOutputFile(const QString& path, const QByteArray& bytes, QString& erro
   error = Problem(name, old, exists);
   if (!error.isEmpty()) return false;
 
-  // Beside the file, so that the rename stays within its file system.
-  const qsizetype slash = name.lastIndexOf('/');
-  QByteArray temporary = (slash < 0 ? QByteArray() : name.left(slash + 1)) + ".mirelda-crv-XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  QByteArray temporary;
+  const int fd = CreateBeside(name, temporary);
   if (fd < 0) {
     error = SystemReason(errno);
     return false;
   }
-  bool done = ::fchmod(fd, exists ? (old.st_mode & 0777) : NewFileMode()) == 0;
-  if (done && exists && ::geteuid() == 0) {
-    // Root replacing someone's file leaves it theirs.
-    done = ::fchown(fd, old.st_uid, old.st_gid) == 0;
-  }
-  done = done && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (exists && ::geteuid() == 0) KeepOwner(fd, old);
+  bool done =
+      (!exists || ::fchmod(fd, old.st_mode & 0777) == 0) && WriteAll(fd, bytes) && Synced(fd);
   int reason = errno;
   if (::close(fd) != 0 && done) {
     done = false;
