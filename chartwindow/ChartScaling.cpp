@@ -35,7 +35,7 @@ float ScaledValue(double raw, double factor) {
   const auto volts = static_cast<float>(raw * factor);
   // Times 100 is exact in double for any single-precision value, so a tie is
   // seen as a tie.
-  const double hundredths = CURVEroutines::RoundHalfEven(static_cast<double>(volts) * 100.0);
+  const double hundredths = platform::RoundHalfEven(static_cast<double>(volts) * 100.0);
   return static_cast<float>(hundredths / 100.0);
 }
 

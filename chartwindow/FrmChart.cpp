@@ -32,7 +32,7 @@ QMargins FrameMargins(const QWidget& window) {
 }
 
 int32_t WholeTwips(float twips) {
-  return static_cast<int32_t>(CURVEroutines::RoundHalfEven(static_cast<double>(twips)));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(twips)));
 }
 
 }  // namespace
@@ -42,6 +42,9 @@ FrmChart::FrmChart(QWidget* mainWindow)
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
+  // A release on the chart activates the main window; resting on the chart
+  // still shows the tool tip (Qt shows one only in the active window).
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
 
   // The chart's place until the window is first shown and sized.
@@ -110,7 +113,10 @@ void FrmChart::Form_Load() {
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
   y.ValueScale.Minimum = minimum;
-  y.ValueScale.MajorDivision = static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
+  // A whole number already; taken to the nearest so that no float is truncated.
+  const auto divisions = static_cast<float>(2.0f * (maximum - minimum));
+  y.ValueScale.MajorDivision =
+      static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
   y.ValueScale.MinorDivision = 0;
 
   chart.Refresh();

@@ -3,6 +3,7 @@
 #include "CrvFiles.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -25,7 +26,7 @@ int RunCheck(const Invocation& inv, Output& out) {
           }
         },
         [&](const QString& path, const QString& message) {
-          failed(path + QStringLiteral(": ") + message);
+          failed(PrintableName(path) + QStringLiteral(": ") + message);
         });
   }
   return allRead ? kExitSuccess : kExitFailure;

@@ -1,6 +1,7 @@
 #include "FileOutcome.h"
 
 #include "CURVEroutines.h"
+#include "PrintableName.h"
 #include "StartName.h"
 
 namespace cli {
@@ -11,7 +12,8 @@ const QString kCouldNotOpen = QStringLiteral("Could not open file!");
 }  // namespace
 
 QString FileOutcome::Line(const QString& file) const {
-  QStringList parts{file + QLatin1Char(':'), message};
+  // The reader's messages name the file too.
+  QStringList parts{PrintableName(file) + QLatin1Char(':'), PrintableName(message)};
   parts += warnings;
   return parts.join(QLatin1Char(' '));
 }
@@ -41,7 +43,7 @@ bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output
     return false;
   }
   for (const QString& warning : outcome.warnings) {
-    if (!quiet) out.Error(file + QStringLiteral(": ") + warning);
+    if (!quiet) out.Error(PrintableName(file) + QStringLiteral(": ") + warning);
   }
   return true;
 }

@@ -18,7 +18,8 @@ struct FileOutcome {
   // What the reader logs after a success: "Empty Up Samples INVALID!", ...
   QStringList warnings;
 
-  // "FILE: message warnings...", the file as it was named.
+  // "FILE: message warnings...", the file as it was named, on one line
+  // (PrintableName.h).
   QString Line(const QString& file) const;
 };
 

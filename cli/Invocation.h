@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace cli {
 
@@ -20,6 +21,8 @@ struct Invocation {
   QString output;  // chart: the file written
   // chart: in pixels; the chart window's client area unless given.
   QSize size{625, 502};
+  // chart, PNG only: image pixels to one of the window, 1 to 4; 1 unless given.
+  std::optional<double> scale;
 };
 
 // An Invocation, or the usage error that stops the program with status 2.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "ChartAccessible.h"
+#include "RoundHalfEven.h"
 
 namespace platform {
 
@@ -19,7 +20,7 @@ ChartView::ChartView(QWidget* parent, QChart* chart, ChartViewEvents& events)
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   events_.Moved(event->button(), event->modifiers(), event->position(),
-                event->globalPosition().toPoint());
+                WholePixels(event->globalPosition()));
 }
 
 // A press never reaches the chart view's own handling: nothing on the chart
