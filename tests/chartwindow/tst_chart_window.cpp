@@ -195,7 +195,6 @@ class ChartWindow : public QObject {
     QTest::newRow("as designed") << QSize(625, 502) << 11 << false;
     QTest::newRow("small") << QSize(300, 220) << 3 << true;
     QTest::newRow("narrow and tall") << QSize(240, 600) << 2 << true;
-    QTest::newRow("wide and low") << QSize(1200, 260) << 11 << false;
   }
 
   void readableAtAnySize() {
