@@ -71,47 +71,57 @@ class CliProgram : public QObject {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("summary");  // on standard error; none when quiet
     const QString invalid = QStringLiteral(
         " Loaded Up Samples INVALID! Empty Up Samples INVALID! Loaded Down Samples INVALID!"
         " Empty Down Samples INVALID!");
     const QStringList all = {
         "fleet/a-good.CRV: Success!", "fleet/b-untargeted.crv: Success!" + invalid,
-        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54",
-        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV"};
+        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54: field 6 \"x\": "
+        "not a whole number",
+        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV: the file ends "
+        "before the row of 30%"};
     QTest::newRow("good files") << QStringList{"check", "fleet/a-good.CRV",
                                                "fleet/b-untargeted.crv"}
-                                << all.mid(0, 2) << 0;
+                                << all.mid(0, 2) << 0 << "2 files: 2 read, 0 refused";
     QTest::newRow("a bad file stops no other")
         << QStringList{"check", "fleet/deeper/c-bad.Crv", "missing.CRV", "fleet/a-good.CRV"}
-        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1;
+        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1
+        << "3 files: 1 read, 2 refused";
     QTest::newRow("recursive walks for CRV in any case, sorted")
-        << QStringList{"check", "-r", "fleet"} << all << 1;
+        << QStringList{"check", "-r", "fleet"} << all << 1 << "4 files: 2 read, 2 refused";
     QTest::newRow("quiet prints failures only")
-        << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1;
+        << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1 << "";
     QTest::newRow("a directory needs --recursive")
         << QStringList{"check", "fleet", "fleet/a-good.CRV"}
         << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
                        all[0]}
-        << 1;
+        << 1 << "1 file: 1 read, 0 refused";
     QTest::newRow("after -- a name is a file")
-        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1;
+        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1
+        << "1 file: 0 read, 1 refused";
     QTest::newRow("a name the viewer refuses")
         << QStringList{"check", "fleet/notes.txt"}
-        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1;
+        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1
+        << "1 file: 0 read, 1 refused";
     QTest::newRow("the examples")
-        << QStringList{"check", Example("pressure-car2.CRV"), Example("ends-early.CRV")}
+        << QStringList{"check", Example("pressure-car2.CRV"), Example("bad-row.CRV")}
         << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
-                       Example("ends-early.CRV") + ": Could not fully process " +
-                           Example("ends-early.CRV")}
-        << 1;
+                       Example("bad-row.CRV") + ": Problem with " + Example("bad-row.CRV") +
+                           " at line 43: field 4 \"014772\": a leading zero"}
+        << 1 << "2 files: 1 read, 1 refused";
   }
   void check() {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
     QFETCH(int, status);
+    QFETCH(QString, summary);
     const Run run = Crv(args);
     QCOMPARE(run.out, lines);
     QCOMPARE(run.status, status);
+    const QString lastError = run.err.trimmed().section(QLatin1Char('\n'), -1);
+    QCOMPARE(lastError.contains(" refused"), !summary.isEmpty());
+    if (!summary.isEmpty()) QCOMPARE(lastError, "mirelda-crv: " + summary);
   }
 
   // The lists as the main window holds them after reading the same file.
