@@ -3,9 +3,10 @@
 #include <QLocale>
 #include <QTest>
 
-#include "ChartLabelStep.h"
+#include "AxisRules.h"
 #include "ChartScaling.h"
 #include "GeneralNumber.h"
+#include "HitTest.h"
 
 using platform::ChartGrid;
 
@@ -122,6 +123,37 @@ class ChartScaling : public QObject {
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
     QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+
+  // Plot 10..110 both ways, legend right of it; series 1 has points at
+  // (50,50), (60,50) and one clipped above the plot at (70,5), series 2 at (53,50).
+  void hitTest_data() {
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("point");
+    QTest::newRow("on a point") << QPointF(60, 50) << 7 << 1 << 2;
+    QTest::newRow("at the hit distance") << QPointF(60, 54) << 7 << 1 << 2;
+    QTest::newRow("beyond it") << QPointF(60, 54.5) << 4 << 0 << 0;
+    QTest::newRow("two close: the top one") << QPointF(51, 50) << 7 << 2 << 1;
+    QTest::newRow("clipped point") << QPointF(70, 5) << 1 << 0 << 0;
+    QTest::newRow("legend") << QPointF(120, 50) << 3 << 0 << 0;
+    QTest::newRow("left axis") << QPointF(5, 50) << 9 << 0 << 0;
+    QTest::newRow("elsewhere") << QPointF(140, 50) << 0 << 0 << 0;
+  }
+
+  void hitTest() {
+    QFETCH(QPointF, at);
+    QFETCH(int, part);
+    QFETCH(int, series);
+    QFETCH(int, point);
+    const std::vector<std::vector<QPointF>> points = {
+        {QPointF(50, 50), QPointF(60, 50), QPointF(70, 5)}, {QPointF(53, 50)}};
+    const platform::ChartPartHit hit =
+        platform::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
+    QCOMPARE(static_cast<int>(hit.part), part);
+    QCOMPARE(hit.index1, series);
+    QCOMPARE(hit.index2, point);
   }
 };
 
