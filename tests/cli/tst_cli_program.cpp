@@ -92,6 +92,8 @@ class CliProgram : public QObject {
         << QStringList{"check", "-r", "fleet"} << all << 1 << "4 files: 2 read, 2 refused";
     QTest::newRow("quiet prints failures only")
         << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1 << "";
+    QTest::newRow("short options combined")
+        << QStringList{"check", "-qr", "fleet"} << all.mid(2) << 1 << "";
     QTest::newRow("a directory needs --recursive")
         << QStringList{"check", "fleet", "fleet/a-good.CRV"}
         << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
@@ -236,12 +238,17 @@ class CliProgram : public QObject {
     QTest::newRow("unknown curve") << QStringList{"list", file, "Loaded Sideways"};
     QTest::newRow("csv with a curve") << QStringList{"list", "--csv", file, "Dynamic"};
     QTest::newRow("recursive with list") << QStringList{"list", "-r", file};
+    QTest::newRow("csv with check") << QStringList{"check", "--csv", file};
+    QTest::newRow("csv with chart") << QStringList{"chart", file, "--csv", "-o", "c.png"};
+    QTest::newRow("output with list") << QStringList{"list", file, "-o", "c.png"};
     QTest::newRow("chart without -o") << QStringList{"chart", file};
     QTest::newRow("-o without a name") << QStringList{"chart", file, "-o"};
     QTest::newRow("unknown picture type") << QStringList{"chart", file, "-o", "c.jpg"};
     QTest::newRow("size of nothing") << QStringList{"chart", file, "-o", "c.png", "--size=0x10"};
     QTest::newRow("size too large")
         << QStringList{"chart", file, "-o", "c.png", "--size", "99999x2"};
+    QTest::newRow("size one too large")
+        << QStringList{"chart", file, "-o", "c.png", "--size", "5x10001"};
   }
   void usageErrors() {
     QFETCH(QStringList, args);
@@ -253,9 +260,18 @@ class CliProgram : public QObject {
   }
 
   void helpVersionAndLostOutput() {
-    const Run help = Crv({"check", "--help"});
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.value(0).startsWith("Usage: mirelda-crv check"));
+    // Help wins over anything on the line, then the version.
+    for (const QStringList& args : {QStringList{"check", "--help"},
+                                    {"--version", "--help"},
+                                    {"--help", "--version"},
+                                    {"--version", "help"},
+                                    {"--fast", "-h", "--version"}}) {
+      const Run help = Crv(args);
+      QCOMPARE(help.status, 0);
+      QVERIFY2(help.out.value(0).startsWith("Usage: mirelda-crv check"),
+               qPrintable(args.join(' ')));
+    }
+    QCOMPARE(Crv({"--size=0x0", "--version", "bogus"}).status, 0);
     QCOMPARE(Crv({"--version"}).out, QStringList{"mirelda-crv (Mirelda) 3.1 build 0"});
     // Output that cannot be written is no success.
     const Run lost = Crv({"--version"}, "/dev/full");
