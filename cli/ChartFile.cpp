@@ -1,5 +1,6 @@
 #include "ChartFile.h"
 
+#include <QChartView>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
@@ -22,7 +23,7 @@ bool Draw(FrmChart& chart, QPaintDevice& device) {
   return painter.end();
 }
 
-bool WritePng(FrmChart& chart, QSize size, QSaveFile& file, QString& error) {
+bool WritePng(FrmChart& chart, QSize size, QIODevice& file, QString& error) {
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) {
     error = QStringLiteral("not enough memory for an image of this size");
@@ -36,17 +37,19 @@ bool WritePng(FrmChart& chart, QSize size, QSaveFile& file, QString& error) {
   return false;
 }
 
-bool WriteSvg(FrmChart& chart, QSize size, QSaveFile& file) {
+bool WriteSvg(FrmChart& chart, QSize size, QIODevice& file) {
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(), size));
   svg.setResolution(chart.logicalDpiX());
   svg.setTitle(chart.MSChart1().TitleText());
+  // The axes with their ranges and the series, as the chart view describes itself.
+  svg.setDescription(chart.MSChart1().widget()->accessibleDescription());
   return Draw(chart, svg);
 }
 
-bool WritePdf(FrmChart& chart, QSize size, QSaveFile& file) {
+bool WritePdf(FrmChart& chart, QSize size, QIODevice& file) {
   QPdfWriter pdf(&file);
   const int dpi = chart.logicalDpiX();
   pdf.setResolution(dpi);
@@ -68,34 +71,45 @@ std::optional<ChartFormat> ChartFormatOf(const QString& path) {
   return std::nullopt;
 }
 
+bool WriteWhole(const QString& path, const std::function<bool(QIODevice&, QString&)>& write,
+                QString& error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = file.errorString();
+    return false;
+  }
+  if (write(file, error) && file.commit()) return true;
+  if (error.isEmpty()) error = file.errorString();
+  file.cancelWriting();
+  return false;
+}
+
 bool WriteChart(FrmChart& chart, QSize size, ChartFormat format, const QString& path,
                 QString& error) {
   chart.resize(size);
   // The chart fills the client area, as it does once the window is shown.
   chart.Form_Resize();
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
-  }
-  bool written = false;
-  switch (format) {
-    case ChartFormat::Png:
-      written = WritePng(chart, size, file, error);
-      break;
-    case ChartFormat::Svg:
-      written = WriteSvg(chart, size, file);
-      break;
-    case ChartFormat::Pdf:
-      written = WritePdf(chart, size, file);
-      break;
-  }
-  if (written && file.commit()) return true;
-  if (error.isEmpty()) error = file.errorString();
-  if (error.isEmpty()) error = QStringLiteral("the chart could not be drawn");
-  file.cancelWriting();
-  return false;
+  const bool written = WriteWhole(
+      path,
+      [&](QIODevice& file, QString& why) {
+        bool drawn = false;
+        switch (format) {
+          case ChartFormat::Png:
+            drawn = WritePng(chart, size, file, why);
+            break;
+          case ChartFormat::Svg:
+            drawn = WriteSvg(chart, size, file);
+            break;
+          case ChartFormat::Pdf:
+            drawn = WritePdf(chart, size, file);
+            break;
+        }
+        return drawn;
+      },
+      error);
+  if (!written && error.isEmpty()) error = QStringLiteral("the chart could not be drawn");
+  return written;
 }
 
 }  // namespace cli
