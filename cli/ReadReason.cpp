@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "FileName.h"
+#include "Printable.h"
 
 namespace cli {
 
@@ -11,27 +12,6 @@ namespace {
 // A field longer than this is shown by its start: the line number says where
 // the rest is.
 constexpr qsizetype kLongestFieldShown = 80;
-
-// Control characters and bytes that are not UTF-8 shown as escapes, so one
-// result stays one line.
-QString Printable(const QString& text) {
-  QString shown;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i].unicode();
-    if (platform::IsEscapedByte(text[i]) && (i == 0 || !text[i - 1].isHighSurrogate())) {
-      shown += QStringLiteral("\\x%1").arg(c - 0xDC00, 2, 16, QLatin1Char('0'));
-    } else if (c == '\n') {
-      shown += QStringLiteral("\\n");
-    } else if (c == '\t') {
-      shown += QStringLiteral("\\t");
-    } else if (c < 0x20 || c == 0x7F) {
-      shown += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
-    } else {
-      shown += text[i];
-    }
-  }
-  return shown;
-}
 
 }  // namespace
 
