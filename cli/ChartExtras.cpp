@@ -112,6 +112,7 @@ ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file,
     for (int c = 2; c <= 1 + kPlotted; ++c) own(h, c) = both(h, c);
   }
   control.SetChartData(own);
+  const QString xTitle = control.Axis(platform::AxisId::X, 1).AxisTitle;
   platform::ChartAxis& y = control.Axis(platform::AxisId::Y, 1);
   y.AxisTitle = chartwindow::ValueAxisTitle(scale.sensorKind);
   y.ValueScale.Minimum = scale.minimum;
@@ -131,9 +132,8 @@ ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file,
                  QPen(Qt::black, platform::kSeriesLineWidth));
   AddLegendEntry(qchart, referenceName + QStringLiteral(" (reference)"), ReferencePen(Qt::black));
 
-  const platform::ChartAxis& x = control.Axis(platform::AxisId::X, 1);
   control.widget()->setAccessibleDescription(
-      chart.AccessibleDescription(x.AxisTitle, y.AxisTitle, scale.minimum, scale.maximum) +
+      chart.AccessibleDescription(xTitle, y.AxisTitle, scale.minimum, scale.maximum) +
       QStringLiteral("; reference ") + referenceName);
   return scale;
 }

@@ -424,6 +424,7 @@ class CliProgram : public QObject {
     }
     QCOMPARE(text.contains("note 150"), args.contains("long.CRV"));
     QCOMPARE(text.count(QLatin1Char('\f')), pages);
+    QVERIFY(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
     if (status != 0) {
       QVERIFY(text.contains("at line 43: field 4 \"014772\": a leading zero"));
     } else {
