@@ -30,14 +30,19 @@ constexpr double kRefusalRoomMm = 40;
 void Preamble(SheetFlow& flow, const SheetRun& run, bool onePage) {
   flow.Heading(QStringLiteral("Lines before the header"));
   if (run.preamble.isEmpty()) flow.Text(QStringLiteral("(none)"));
-  const double lineRoom = flow.Mm(5);
+  const double lineRoom = flow.Mm(5);  // one line of the fixed font, and some
   for (qsizetype i = 0; i < run.preamble.size(); ++i) {
     if (onePage && flow.Remaining() < flow.Mm(kRefusalRoomMm) + lineRoom) {
       flow.Text(QStringLiteral("... and %1 more lines").arg(run.preamble.size() - i));
       break;
     }
-    flow.Text(run.preamble[i].isEmpty() ? QStringLiteral(" ") : run.preamble[i],
-              SheetFlow::FixedFont());
+    const QString line = run.preamble[i].isEmpty() ? QStringLiteral(" ") : run.preamble[i];
+    // On the one page, each line keeps to one line of the sheet.
+    if (onePage) {
+      flow.Line(line, SheetFlow::FixedFont());
+    } else {
+      flow.Text(line, SheetFlow::FixedFont());
+    }
   }
 }
 

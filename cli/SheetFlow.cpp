@@ -91,6 +91,10 @@ void SheetFlow::Text(const QString& text, const QFont& font) {
   }
 }
 
+void SheetFlow::Line(const QString& text, const QFont& font) {
+  Text(QFontMetricsF(font, &device_).elidedText(text, Qt::ElideMiddle, BodyWidth()), font);
+}
+
 void SheetFlow::Heading(const QString& text) {
   const QFont font = TextFont(11, true);
   // A heading never stands alone at the foot of a page.

