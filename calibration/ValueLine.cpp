@@ -15,10 +15,10 @@ int64_t VoltHundredths(int64_t raw) {
   // The reading passes through single precision; times 500 / 65536 is then
   // exact in double, so ties are seen exactly.
   const double scaled = static_cast<double>(static_cast<float>(raw)) * 500.0 / 65536.0;
-  const double k = RoundHalfEven(scaled);
+  const double k = platform::RoundHalfEven(scaled);
   // The volts are held in single precision before they are formatted to two places.
   const float volts = static_cast<float>(k / 100.0);
-  return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
+  return static_cast<int64_t>(platform::RoundHalfEven(static_cast<double>(volts) * 100.0));
 }
 
 namespace {

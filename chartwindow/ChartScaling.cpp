@@ -35,7 +35,7 @@ float ScaledValue(double raw, double factor) {
   const auto volts = static_cast<float>(raw * factor);
   // Times 100 is exact in double for any single-precision value, so a tie is
   // seen as a tie.
-  const double hundredths = CURVEroutines::RoundHalfEven(static_cast<double>(volts) * 100.0);
+  const double hundredths = platform::RoundHalfEven(static_cast<double>(volts) * 100.0);
   return static_cast<float>(hundredths / 100.0);
 }
 
@@ -49,7 +49,9 @@ QString ValueAxisTitle(const QString& sensorKind) {
 }
 
 int32_t MajorDivisions(float minimum, float maximum) {
-  return static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
+  // A whole number already; taken to the nearest so that no float is truncated.
+  const auto divisions = static_cast<float>(2.0f * (maximum - minimum));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
 }
 
 void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,

@@ -19,7 +19,7 @@ constexpr int kClientWidth = 9375;
 constexpr int kClientHeight = 7530;
 
 int32_t WholeTwips(float twips) {
-  return static_cast<int32_t>(CURVEroutines::RoundHalfEven(static_cast<double>(twips)));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(twips)));
 }
 
 }  // namespace
@@ -29,6 +29,9 @@ FrmChart::FrmChart(QWidget* mainWindow)
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
+  // A release on the chart activates the main window; resting on the chart
+  // still shows the tool tip (Qt shows one only in the active window).
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
 
   // The chart's place until the window is first shown and sized.

@@ -1,10 +1,12 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
 
 #include "Invocation.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -12,6 +14,8 @@ namespace {
 
 // Large enough for a poster, small enough that an image of it fits in memory.
 constexpr int kLargestSide = 10000;
+// Device pixel ratios of the screens in use.
+constexpr double kLargestScale = 4;
 
 bool CommandNamed(const QString& word, Action& action) {
   static const std::pair<const char*, Action> kCommands[] = {
@@ -34,6 +38,15 @@ std::optional<QSize> SizeOf(const QString& text) {
   const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
   if (size.width() > kLargestSide || size.height() > kLargestSide) return std::nullopt;
   return size;
+}
+
+// A plain decimal, as "1.5": no sign, exponent or locale's separator.
+std::optional<double> ScaleOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,6})?$"));
+  if (!shape.match(text).hasMatch()) return std::nullopt;
+  const double scale = text.toDouble();
+  if (scale < 1 || scale > kLargestScale) return std::nullopt;
+  return scale;
 }
 
 QString CheckOperands(const Invocation& inv) {
@@ -79,13 +92,14 @@ struct Options {
   QCommandLineOption output{
       {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
   QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+  QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("F")};
   QCommandLineOption reference{QStringLiteral("reference"), QString(), QStringLiteral("REF")};
   QCommandLineOption marks{QStringLiteral("marks"), QString()};
   QCommandLineOption tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("VOLTS")};
 
   void AddTo(QCommandLineParser& parser) const {
     parser.addOptions(
-        {help, version, quiet, recursive, csv, output, size, reference, marks, tolerance});
+        {help, version, quiet, recursive, csv, output, size, scale, reference, marks, tolerance});
   }
 };
 
@@ -124,9 +138,11 @@ Parsed ParseArguments(const QStringList& words) {
     version.action = Action::Version;
     return {version, QString()};
   }
-  if (!understood) return Usage(parser.errorText());
+  // Its messages quote the words given.
+  if (!understood) return Usage(PrintableName(parser.errorText()));
   if (positional.isEmpty()) return Usage(QStringLiteral("no command given"));
-  if (!known) return Usage(QStringLiteral("unknown command '%1'").arg(positional.first()));
+  if (!known)
+    return Usage(QStringLiteral("unknown command '%1'").arg(PrintableName(positional.first())));
 
   Invocation inv;
   inv.action = action;
@@ -147,6 +163,14 @@ Parsed ParseArguments(const QStringList& words) {
     }
     inv.size = *size;
   }
+  if (parser.isSet(options.scale)) {
+    inv.scale = ScaleOf(parser.values(options.scale).constLast());
+    if (!inv.scale) return Usage(QStringLiteral("'--scale' needs a number from 1 to 4"));
+    if (std::nearbyint(std::max(inv.size.width(), inv.size.height()) * *inv.scale) > kLargestSide) {
+      return Usage(QStringLiteral("'--size' times '--scale' gives more than %1 pixels a side")
+                       .arg(kLargestSide));
+    }
+  }
   if (parser.isSet(options.reference)) {
     inv.reference = parser.values(options.reference).constLast();
     if (inv.reference.isEmpty()) return Usage(QStringLiteral("'--reference' needs a file name"));
@@ -166,8 +190,8 @@ Parsed ParseArguments(const QStringList& words) {
   const bool drawn = inv.action == Action::Chart || inv.action == Action::Report;
   if (parser.isSet(options.output) && !drawn)
     return Usage(QStringLiteral("'--output' goes with chart and report"));
-  if (parser.isSet(options.size) && inv.action != Action::Chart)
-    return Usage(QStringLiteral("'--size' goes with chart"));
+  if ((parser.isSet(options.size) || inv.scale) && inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--size' and '--scale' go with chart"));
   if (parser.isSet(options.reference) && !drawn)
     return Usage(QStringLiteral("'--reference' goes with chart and report"));
   if (inv.marks && inv.action != Action::Chart)

@@ -11,7 +11,7 @@
 #include "CurveCompare.h"
 #include "FileFacts.h"
 #include "FrmChart.h"
-#include "Printable.h"
+#include "PrintableName.h"
 #include "SheetFlow.h"
 #include "ValueLine.h"
 
@@ -117,7 +117,7 @@ void Curves(SheetFlow& flow, const CurveSnapshot& curves) {
 void Comparison(SheetFlow& flow, const SheetRun& run, const SheetRun& reference) {
   flow.NewPage();
   flow.Heading(QStringLiteral("Compared with the reference"));
-  flow.Text(QStringLiteral("Reference: ") + Printable(reference.file));
+  flow.Text(QStringLiteral("Reference: ") + PrintableName(reference.file));
   Preamble(flow, reference, false);
   flow.Heading(QStringLiteral("Differences, this file minus the reference"));
   flow.Text(QStringLiteral(
@@ -146,7 +146,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   const SheetRun& run = in.run;
   flow.Text(QStringLiteral("Calibration sheet"), SheetFlow::TextFont(15, true));
   flow.Gap(1);
-  flow.Text(QStringLiteral("File: ") + Printable(run.file), SheetFlow::TextFont(10, true));
+  flow.Text(QStringLiteral("File: ") + PrintableName(run.file), SheetFlow::TextFont(10, true));
   const bool refused = !run.curves.has_value();
   if (WasOpened(run.file, run.outcome)) Preamble(flow, run, refused);
   flow.Heading(QStringLiteral("Outcome"));
@@ -165,7 +165,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
 
 QString Footer(const SheetInput& in) {
   return QStringLiteral("Calibration sheet of %1 - Mirelda")
-      .arg(Printable(CURVEroutines::FileNameOf(in.run.file)));
+      .arg(PrintableName(CURVEroutines::FileNameOf(in.run.file)));
 }
 
 }  // namespace
@@ -197,7 +197,7 @@ bool WriteSheet(const SheetInput& input, QIODevice& device) {
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF());
   pdf.setTitle(QStringLiteral("Calibration sheet of ") +
-               Printable(CURVEroutines::FileNameOf(input.run.file)));
+               PrintableName(CURVEroutines::FileNameOf(input.run.file)));
   pdf.setCreator(QStringLiteral("mirelda-crv"));
 
   // First count the pages, then draw them with "page N of M".

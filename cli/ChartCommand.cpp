@@ -9,13 +9,20 @@
 #include "FileOutcome.h"
 #include "FrmChart.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
 int RunChart(const Invocation& inv, Output& out) {
+  const QString name = PrintableName(inv.output);
   const std::optional<ChartFormat> format = ChartFormatOf(inv.output);
   if (!format) {
-    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf").arg(inv.output));
+    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf").arg(name));
+    return kExitUsage;
+  }
+  // Lines and text have no pixels to scale.
+  if (inv.scale && *format != ChartFormat::Png) {
+    out.Error(QStringLiteral("'%1': '--scale' goes with a .png chart").arg(name));
     return kExitUsage;
   }
   HeadlessWindow window;
@@ -36,8 +43,8 @@ int RunChart(const Invocation& inv, Output& out) {
     if (inv.marks) AddMarks(chart, curves, scale.sensorKind);
   }
   QString error;
-  if (!WriteChart(chart, inv.size, *format, inv.output, error)) {
-    out.Error(QStringLiteral("%1: could not write the chart: %2").arg(inv.output, error));
+  if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {
+    out.Error(QStringLiteral("cannot write %1: %2").arg(name, error));
     return kExitFailure;
   }
   return kExitSuccess;

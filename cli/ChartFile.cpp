@@ -6,40 +6,45 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "FrmChart.h"
+#include "OutputFile.h"
 
 namespace cli {
 
 namespace {
 
-// Drawn at the window's own resolution, so text keeps its size against the lines.
+// Drawn at the window's own resolution, so text keeps its size against the
+// lines, and with smoothed lines as the window draws them.
 bool Draw(FrmChart& chart, QPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
+  painter.setRenderHint(QPainter::Antialiasing);
   chart.PaintImage(painter);
   return painter.end();
 }
 
-bool WritePng(FrmChart& chart, QSize size, QIODevice& file, QString& error) {
-  QImage image(size, QImage::Format_RGB32);
+bool WritePng(FrmChart& chart, QSize size, double scale, QIODevice& out, QString& error) {
+  QImage image(ScaledSize(size, scale), QImage::Format_RGB32);
   if (image.isNull()) {
     error = QStringLiteral("not enough memory for an image of this size");
     return false;
   }
+  // The chart is laid out at its size and drawn scale times finer.
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::white);
   if (!Draw(chart, image)) return false;
-  QImageWriter writer(&file, "png");
+  QImageWriter writer(&out, "png");
   if (writer.write(image)) return true;
   error = writer.errorString();
   return false;
 }
 
-bool WriteSvg(FrmChart& chart, QSize size, QIODevice& file) {
+bool WriteSvg(FrmChart& chart, QSize size, QIODevice& out) {
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&out);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(), size));
   svg.setResolution(chart.logicalDpiX());
@@ -49,8 +54,8 @@ bool WriteSvg(FrmChart& chart, QSize size, QIODevice& file) {
   return Draw(chart, svg);
 }
 
-bool WritePdf(FrmChart& chart, QSize size, QIODevice& file) {
-  QPdfWriter pdf(&file);
+bool WritePdf(FrmChart& chart, QSize size, QIODevice& out) {
+  QPdfWriter pdf(&out);
   const int dpi = chart.logicalDpiX();
   pdf.setResolution(dpi);
   // One page the size of the window, so its pixels are the page's.
@@ -71,45 +76,40 @@ std::optional<ChartFormat> ChartFormatOf(const QString& path) {
   return std::nullopt;
 }
 
-bool WriteWhole(const QString& path, const std::function<bool(QIODevice&, QString&)>& write,
-                QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
-  }
-  if (write(file, error) && file.commit()) return true;
-  if (error.isEmpty()) error = file.errorString();
-  file.cancelWriting();
-  return false;
+QSize ScaledSize(QSize size, double scale) {
+  return {static_cast<int>(std::nearbyint(size.width() * scale)),
+          static_cast<int>(std::nearbyint(size.height() * scale))};
 }
 
-bool WriteChart(FrmChart& chart, QSize size, ChartFormat format, const QString& path,
-                QString& error) {
-  chart.resize(size);
+bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error) {
+  const QString problem = OutputFileProblem(path);
+  if (!problem.isEmpty()) {
+    error = problem;
+    return false;
+  }
+  chart.resize(request.size);
   // The chart fills the client area, as it does once the window is shown.
   chart.Form_Resize();
-
-  const bool written = WriteWhole(
+  return WriteOutputFile(
       path,
-      [&](QIODevice& file, QString& why) {
+      [&](QIODevice& out, QString& drawError) {
         bool drawn = false;
-        switch (format) {
+        switch (request.format) {
           case ChartFormat::Png:
-            drawn = WritePng(chart, size, file, why);
+            drawn = WritePng(chart, request.size, request.scale, out, drawError);
             break;
           case ChartFormat::Svg:
-            drawn = WriteSvg(chart, size, file);
+            drawn = WriteSvg(chart, request.size, out);
             break;
           case ChartFormat::Pdf:
-            drawn = WritePdf(chart, size, file);
+            drawn = WritePdf(chart, request.size, out);
             break;
         }
+        if (!drawn && drawError.isEmpty())
+          drawError = QStringLiteral("the chart could not be drawn");
         return drawn;
       },
       error);
-  if (!written && error.isEmpty()) error = QStringLiteral("the chart could not be drawn");
-  return written;
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include "CrvFiles.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -28,7 +29,7 @@ int RunCheck(const Invocation& inv, Output& out) {
           }
         },
         [&](const QString& path, const QString& message) {
-          failed(path + QStringLiteral(": ") + message);
+          failed(PrintableName(path) + QStringLiteral(": ") + message);
         });
   }
   if (!inv.quiet) {

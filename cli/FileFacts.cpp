@@ -4,8 +4,9 @@
 
 #include "CURVEroutines.h"
 #include "CrvPreamble.h"
+#include "FileName.h"
 #include "GeneralNumber.h"
-#include "Printable.h"
+#include "PrintableName.h"
 #include "StartName.h"
 
 namespace cli {
@@ -13,7 +14,7 @@ namespace cli {
 QStringList PreambleText(const QString& file) {
   QStringList lines;
   for (const CURVEroutines::PreambleLine& line : CURVEroutines::ReadPreamble(file)) {
-    QString text = PrintableBytes(QByteArray::fromStdString(line.head));
+    QString text = PrintableName(platform::DecodeFileName(QByteArray::fromStdString(line.head)));
     if (line.truncated) text += QStringLiteral(" [... %1 bytes in all]").arg(line.length);
     lines.append(text);
   }
@@ -26,9 +27,7 @@ bool WasOpened(const QString& file, const FileOutcome& outcome) {
 }
 
 QString OutcomeText(const FileOutcome& outcome) {
-  return Printable(outcome.reason.isEmpty()
-                       ? outcome.message
-                       : outcome.message + QStringLiteral(": ") + outcome.reason);
+  return outcome.Text();
 }
 
 QString SensorText(const ChartScale& scale) {

@@ -2,6 +2,7 @@
 
 #include "CURVEroutines.h"
 #include "CrvRules.h"
+#include "PrintableName.h"
 #include "ReadReason.h"
 #include "StartName.h"
 
@@ -13,10 +14,15 @@ const QString kCouldNotOpen = QStringLiteral("Could not open file!");
 }  // namespace
 
 QString FileOutcome::Line(const QString& file) const {
-  QStringList parts{file + QLatin1Char(':'),
-                    reason.isEmpty() ? message : message + QStringLiteral(": ") + reason};
+  QStringList parts{PrintableName(file) + QLatin1Char(':'), Text()};
   parts += warnings;
   return parts.join(QLatin1Char(' '));
+}
+
+QString FileOutcome::Text() const {
+  // The reader's messages name the file too; the reason is printable already.
+  return reason.isEmpty() ? PrintableName(message)
+                          : PrintableName(message) + QStringLiteral(": ") + reason;
 }
 
 FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file) {
@@ -44,7 +50,7 @@ bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output
     return false;
   }
   for (const QString& warning : outcome.warnings) {
-    if (!quiet) out.Error(file + QStringLiteral(": ") + warning);
+    if (!quiet) out.Error(PrintableName(file) + QStringLiteral(": ") + warning);
   }
   return true;
 }

@@ -22,8 +22,10 @@ struct FileOutcome {
   QStringList warnings;
 
   // "FILE: message: reason" or "FILE: message warnings...", the file as it
-  // was named.
+  // was named, on one line (PrintableName.h).
   QString Line(const QString& file) const;
+  // The message and the reason alone, "Problem with F at line 43: field 4 ...", on one line.
+  QString Text() const;
 };
 
 // Reads one file into the tables exactly as the viewer reads a file named to

@@ -2,7 +2,7 @@
 #include "Commands.h"
 #include "FileFacts.h"
 #include "HeadlessWindow.h"
-#include "Printable.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -10,7 +10,7 @@ int RunInfo(const Invocation& inv, Output& out) {
   const QString& file = inv.operands.at(0);
   HeadlessWindow window;
   const FileOutcome outcome = ReadCrvFile(window, file);
-  out.Result(QStringLiteral("File: ") + Printable(file));
+  out.Result(QStringLiteral("File: ") + PrintableName(file));
   if (WasOpened(file, outcome)) {
     const QStringList preamble = PreambleText(file);
     out.Result(QStringLiteral("Lines before the header: %1").arg(preamble.size()));

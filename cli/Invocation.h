@@ -25,6 +25,8 @@ struct Invocation {
   std::optional<double> tolerance;
   // chart: in pixels; the chart window's client area unless given.
   QSize size{625, 502};
+  // chart, PNG only: image pixels to one of the window, 1 to 4; 1 unless given.
+  std::optional<double> scale;
 };
 
 // An Invocation, or the usage error that stops the program with status 2.

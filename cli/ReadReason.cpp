@@ -3,7 +3,7 @@
 #include <QByteArray>
 
 #include "FileName.h"
-#include "Printable.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -24,7 +24,7 @@ QString ReasonText(const CURVEroutines::ReadProblem& problem) {
   if (text.size() > kLongestFieldShown)
     text = text.left(kLongestFieldShown) + QStringLiteral("...");
   return QStringLiteral("field %1 \"%2\": %3")
-      .arg(QString::number(problem.field), Printable(text), rule);
+      .arg(QString::number(problem.field), PrintableName(text), rule);
 }
 
 }  // namespace cli

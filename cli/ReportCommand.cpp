@@ -2,11 +2,11 @@
 #include <memory>
 
 #include "CalibrationSheet.h"
-#include "ChartFile.h"
 #include "Commands.h"
 #include "FrmChart.h"
 #include "HeadlessWindow.h"
-#include "Printable.h"
+#include "OutputFile.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -17,14 +17,14 @@ int RunReport(const Invocation& inv, Output& out) {
   if (!inv.reference.isEmpty()) {
     input.reference = ReadSheetRun(window, inv.reference);
     if (!input.reference->curves) {
-      out.Error(Printable(input.reference->outcome.Line(inv.reference)));
+      out.Error(input.reference->outcome.Line(inv.reference));
       return kExitFailure;
     }
   }
   input.run = ReadSheetRun(window, inv.operands.at(0));
   const bool read = input.run.curves.has_value();
   // A file that does not read still gets its sheet, which says why.
-  if (!read) out.Error(Printable(input.run.outcome.Line(input.run.file)));
+  if (!read) out.Error(input.run.outcome.Line(input.run.file));
   const std::unique_ptr<FrmChart> chart = MakeSheetChart(input);
 
   QString error;
@@ -33,9 +33,8 @@ int RunReport(const Invocation& inv, Output& out) {
     why = QStringLiteral("the sheet could not be drawn");
     return false;
   };
-  if (!WriteWhole(inv.output, draw, error)) {
-    out.Error(
-        QStringLiteral("%1: could not write the sheet: %2").arg(Printable(inv.output), error));
+  if (!WriteOutputFile(inv.output, draw, error)) {
+    out.Error(QStringLiteral("cannot write %1: %2").arg(PrintableName(inv.output), error));
     return kExitFailure;
   }
   return read ? kExitSuccess : kExitFailure;

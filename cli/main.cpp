@@ -1,6 +1,7 @@
 // mirelda-crv: checks, lists and charts CRV files from the command line.
 #include <QApplication>
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "HelpText.h"
 #include "Invocation.h"
 #include "Output.h"
+#include "PrintableName.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ namespace {
 // user of a command-line program; its critical and fatal messages still are.
 void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(message));
+    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(cli::PrintableName(message)));
   }
 }
 
@@ -49,6 +51,9 @@ int Run(const cli::Invocation& inv, cli::Output& out) {
 int main(int argc, char* argv[]) {
   // Qt sees no argument but the program's name, so none is taken as its option.
   platform::CommandLine commandLine(argc, argv);
+  // Beyond a file size limit a write fails and is reported like a full disk,
+  // instead of the signal ending the program half-way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   qInstallMessageHandler(QtMessages);
   cli::Output out;
   const cli::Parsed parsed = cli::ParseArguments(commandLine.Arguments().mid(1));

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <limits>
 
+#include "RoundHalfEven.h"
+
 namespace platform {
 
 namespace {
@@ -55,7 +57,7 @@ int64_t LabelEvery(int64_t divisions, double plotHeight, double labelHeight) {
 
 double LabelAnchor(const ValueRange& range) {
   const double division = (range.high - range.low) / static_cast<double>(range.divisions);
-  return range.low + std::round(-range.low / division) * division;
+  return range.low + RoundHalfEven(-range.low / division) * division;
 }
 
 std::vector<QLineF> TickMarks(const TickLayout& layout) {

@@ -33,7 +33,8 @@ ValueRange DrawnValueRange(const ChartValueScale& scale, const ChartGrid& grid);
 int64_t LabelEvery(int64_t divisions, double plotHeight, double labelHeight);
 
 // The value the labels are anchored on: the division nearest 0, so that
-// labels fall on round values.
+// labels fall on round values (of two as near, the one an even number of
+// divisions from the minimum).
 double LabelAnchor(const ValueRange& range);
 
 // What the tick marks are laid out from.

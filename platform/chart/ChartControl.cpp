@@ -6,13 +6,13 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <algorithm>
-#include <cmath>
 
 #include "ChartAxes.h"
 #include "ChartScene.h"
 #include "ChartStyle.h"
 #include "HitTest.h"
 #include "PointerTip.h"
+#include "RoundHalfEven.h"
 #include "Twips.h"
 
 namespace platform {
@@ -28,7 +28,8 @@ ChartGrid Resized(const ChartGrid& grid, int rows, int columns) {
 }
 
 int Pixels(float twips) {
-  return static_cast<int>(std::lround(std::max(twips, 0.0f) / kTwipsPerPixel));
+  return static_cast<int>(
+      RoundHalfEven(std::max(static_cast<double>(twips), 0.0) / kTwipsPerPixel));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "RoundHalfEven.h"
+
 namespace platform {
 
 ChartView::ChartView(QWidget* parent, QChart* chart, ChartViewEvents& events)
@@ -14,7 +16,7 @@ ChartView::ChartView(QWidget* parent, QChart* chart, ChartViewEvents& events)
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   events_.Moved(event->button(), event->modifiers(), event->position(),
-                event->globalPosition().toPoint());
+                WholePixels(event->globalPosition()));
 }
 
 // A press never reaches the chart view's own handling: nothing on the chart

@@ -13,7 +13,8 @@
 namespace platform {
 
 // A pointer this close to a plotted point (device-independent pixels, so it
-// grows with the screen's pixel ratio) is on that point.
+// grows with the screen's pixel ratio) is on that point; of several that
+// close, on the nearest.
 inline constexpr double kHitRadius = 4.0;
 
 // Where the chart's parts lie, in the chart's own coordinates.

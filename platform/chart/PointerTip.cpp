@@ -5,11 +5,11 @@
 #include <QGraphicsEllipseItem>
 #include <QLineSeries>
 #include <QToolTip>
-#include <cmath>
 
 #include "ChartScene.h"
 #include "ChartStyle.h"
 #include "HitTest.h"
+#include "RoundHalfEven.h"
 
 namespace platform {
 
@@ -27,8 +27,9 @@ void PointerTip::Follow(const ChartPartHit& hit, const QString& text, QPoint glo
   scene_.marker->show();
   view_.viewport()->setCursor(Qt::PointingHandCursor);
   if (text.isEmpty()) return;
-  const QPoint inView = view_.mapFromScene(scene_.chart->mapToScene(centre));
-  const int r = static_cast<int>(std::ceil(kHitRadius));
+  const QPoint inView =
+      WholePixels(view_.viewportTransform().map(scene_.chart->mapToScene(centre)));
+  const int r = static_cast<int>(RoundHalfEven(kHitRadius));
   QToolTip::showText(globalPos, text, view_.viewport(),
                      QRect(inView - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1)));
 }

@@ -1,5 +1,6 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
-// numbers it writes and how many divisions a label spans.
+// numbers it writes, how many divisions a label spans and where labels are
+// anchored, and what the pointer is on.
 #include <QLocale>
 #include <QTest>
 
@@ -34,6 +35,8 @@ class ChartScaling : public QObject {
                                                 << "PRESSURE" << 0.62f << 0.f << 1.f;
     QTest::newRow("97..100 do not widen") << 20000 << "3:97:29000"
                                           << "STRAIN" << 113.28f << 78.f << 79.f;
+    QTest::newRow("96 widens") << 20000 << "3:96:29000"
+                               << "STRAIN" << 113.28f << 78.f << 114.f;
     QTest::newRow("all zero") << 0 << ""
                               << "PRESSURE" << 0.f << 0.f << 0.f;
     QTest::newRow("at most 0.01") << 131 << ""
@@ -42,6 +45,8 @@ class ChartScaling : public QObject {
                                  << "PRESSURE" << 4.49f << 0.f << 4.5f;
     QTest::newRow("4.51 to 5") << 0 << "4:9:59113"
                                << "PRESSURE" << 4.51f << 0.f << 5.f;
+    QTest::newRow("exactly 10 is narrow, from 0") << 65536 << "5:9:131072"
+                                                  << "PRESSURE" << 10.f << 0.f << 10.f;
     QTest::newRow("10.05 to 10") << 0 << "5:9:131727"
                                  << "PRESSURE" << 10.05f << 0.f << 10.f;
     QTest::newRow("10.1 to 11") << 0 << "5:9:132383"
@@ -115,6 +120,7 @@ class ChartScaling : public QObject {
     QTest::newRow("44 to 116 mV") << qint64(144) << 400.0 << qint64(20);
     QTest::newRow("just fits at 4") << qint64(100) << 700.0 << qint64(4);
     QTest::newRow("no room: one label") << qint64(144) << 0.0 << qint64(200);
+    QTest::newRow("no room: the top label kept") << qint64(4) << 0.0 << qint64(4);
     QTest::newRow("absurd range") << qint64(655360) << 400.0 << qint64(100000);
   }
 
@@ -123,6 +129,22 @@ class ChartScaling : public QObject {
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
     QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+
+  // The division nearest 0 (of two as near, the even one from the minimum).
+  void labelAnchor_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("anchor");
+    QTest::newRow("round values below the range") << 46.0 << 109.0 << 0.0;
+    QTest::newRow("a tie goes to the even division") << 0.25 << 1.25 << 0.25;
+  }
+
+  void labelAnchor() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(double, anchor);
+    QCOMPARE(platform::LabelAnchor({low, high, static_cast<int64_t>(2 * (high - low))}), anchor);
   }
 
   // Plot 10..110 both ways, legend right of it; series 1 has points at
@@ -135,7 +157,8 @@ class ChartScaling : public QObject {
     QTest::newRow("on a point") << QPointF(60, 50) << 7 << 1 << 2;
     QTest::newRow("at the hit distance") << QPointF(60, 54) << 7 << 1 << 2;
     QTest::newRow("beyond it") << QPointF(60, 54.5) << 4 << 0 << 0;
-    QTest::newRow("two close: the top one") << QPointF(51, 50) << 7 << 2 << 1;
+    QTest::newRow("two close: the nearest") << QPointF(51, 50) << 7 << 1 << 1;
+    QTest::newRow("as near: the top one") << QPointF(51.5, 50) << 7 << 2 << 1;
     QTest::newRow("clipped point") << QPointF(70, 5) << 1 << 0 << 0;
     QTest::newRow("legend") << QPointF(120, 50) << 3 << 0 << 0;
     QTest::newRow("left axis") << QPointF(5, 50) << 9 << 0 << 0;

@@ -1,12 +1,14 @@
 // The chart window on the example files, through the real main window: what
 // it plots and labels, and what the mouse reads out and selects over it.
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsPathItem>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
@@ -14,6 +16,8 @@
 #include <QTest>
 #include <QToolTip>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "CURVEroutines.h"
 #include "CurveTables.h"
@@ -32,6 +36,27 @@ QPoint PointPlace(FrmChart& chart, int series, int height) {
   auto* line = static_cast<QLineSeries*>(c->series().at(series - 1));
   const QPointF at = c->mapToPosition(line->at(height), line);
   return chart.MSChart1().widget()->mapFromScene(c->mapToScene(at));
+}
+
+// The heights under the tick marks drawn below the plot.
+QList<int> HeightTicks(FrmChart& chart) {
+  QChart* c = chart.MSChart1().chart();
+  QList<int> heights;
+  for (QGraphicsItem* item : c->childItems()) {
+    auto* ticks = dynamic_cast<QGraphicsPathItem*>(item);
+    if (!ticks) continue;
+    const QPainterPath& path = ticks->path();
+    for (int i = 0; i + 1 < path.elementCount(); i += 2) {
+      const QPointF from = path.elementAt(i);
+      const QPointF to = path.elementAt(i + 1);
+      if (from.x() != to.x() || std::min(from.y(), to.y()) < c->plotArea().bottom()) continue;
+      const double h = c->mapToValue(from, c->series().first()).x();
+      if (std::abs(h - std::nearbyint(h)) > 0.01) return {-1};
+      heights << static_cast<int>(std::nearbyint(h));
+    }
+  }
+  std::sort(heights.begin(), heights.end());
+  return heights;
 }
 
 QList<int> Marks(platform::ListBox& list) {
@@ -80,8 +105,8 @@ class ChartWindow : public QObject {
                               << "PRESSURE (V)" << 0.0 << 2.5 << 5
                               << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42};
     // An empty range is drawn half a unit high; an absurd one stays legible.
-    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0
-                              << 0 << QList<double>{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0 << 0
+                              << QList<double>{0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("32-bit extremes")
         << Write("extremes.CRV", "2147483647,-2147483648,0,0,0") << "PRESSURE (V)" << -163840.0
         << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0};
@@ -106,7 +131,11 @@ class ChartWindow : public QObject {
       QCOMPARE(line->count(), 101);
       QCOMPARE(line->at(50).x(), 50.0);
       QCOMPARE(float(line->at(50).y()), float(at50[s]));
+      // The two empty curves dashed, the others solid.
+      QCOMPARE(line->pen().style(), s == 2 || s == 4 ? Qt::DashLine : Qt::SolidLine);
     }
+    auto* x = static_cast<QCategoryAxis*>(c->axes(Qt::Horizontal).first());
+    QCOMPARE(QPointF(x->min(), x->max()), QPointF(0, 100));
 
     auto* y = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
     QCOMPARE(y->titleText(), axisTitle);
@@ -126,6 +155,7 @@ class ChartWindow : public QObject {
     QStringList drawn;
     QStringList heightLabels;
     QList<QRectF> valueLabels;
+    QList<double> values;
     for (QGraphicsItem* item : c->scene()->items()) {
       auto* text = dynamic_cast<QGraphicsTextItem*>(item);
       if (!text || !text->isVisible()) continue;
@@ -141,6 +171,7 @@ class ChartWindow : public QObject {
         QVERIFY2(value >= y->min() && value <= y->max(), qPrintable(label));
         for (const QRectF& other : valueLabels) QVERIFY(!box.intersects(other));
         valueLabels << box;
+        values << value;
       }
     }
     QVERIFY(drawn.contains(title));
@@ -151,6 +182,16 @@ class ChartWindow : public QObject {
     expected.sort();
     QCOMPARE(heightLabels, expected);
     QVERIFY(valueLabels.size() >= 2);
+    // Value labels on whole multiples of their step, the top one included
+    // when it is one.
+    std::sort(values.begin(), values.end());
+    const double step = values[1] - values[0];
+    const auto onStep = [step](double v) { return std::abs(std::remainder(v, step)) < 1e-9; };
+    for (const double v : values) QVERIFY2(onStep(v), qPrintable(QString::number(v)));
+    if (onStep(y->max())) QCOMPARE(values.last(), y->max());
+    // A height tick at every fifth height, 100 included.
+    QCOMPARE(HeightTicks(chart), (QList<int>{0,  5,  10, 15, 20, 25, 30, 35, 40, 45, 50,
+                                             55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
 
     // The chart fills the window at any size.
     chart.resize(300, 200);
@@ -185,6 +226,20 @@ class ChartWindow : public QObject {
     QTest::mouseMove(viewport, QPoint(viewport->width() / 2, 4));
     QTest::mouseMove(viewport, PointPlace(chart, 1, 50) + QPoint(0, 40));
     QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Delta Down@50%=49.38"));
+    // Once a release has activated the main window, the chart still shows
+    // its tool tip: at once on a point, and resting elsewhere.
+    Press(chart, PointPlace(chart, 2, 50));
+    const auto hidden = [] {
+      QToolTip::hideText();
+      return !QToolTip::isVisible();
+    };
+    QTRY_VERIFY(hidden());
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 50));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Dynamic@50%=77.16"));
+    QTRY_VERIFY(hidden());
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 50) + QPoint(0, 40));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Dynamic@50%=77.16"));
+    QCOMPARE(QApplication::activeWindow(), main_.get());
     // A new load starts without one.
     main_->ShowChart();
     main_->UnloadChart();
@@ -197,8 +252,14 @@ class ChartWindow : public QObject {
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("line");
-    QTest::newRow("measured curve") << 2 << 50 << 242 << 51;
-    QTest::newRow("difference curve") << 7 << 50 << 247 << 50;
+    QTest::newRow("Dynamic") << 1 << 50 << 241 << 51;
+    QTest::newRow("Loaded Up") << 2 << 50 << 242 << 51;
+    QTest::newRow("Empty Up") << 3 << 50 << 243 << 51;
+    QTest::newRow("Loaded Down") << 4 << 50 << 244 << 51;
+    QTest::newRow("Empty Down") << 5 << 50 << 245 << 51;
+    // Delta Down, drawn over it, lies within the hit distance: the nearest wins.
+    QTest::newRow("Delta Up, under a close Delta Down") << 6 << 50 << 246 << 50;
+    QTest::newRow("Delta Down") << 7 << 50 << 247 << 50;
     QTest::newRow("measured at 100 %") << 1 << 100 << 241 << 101;
     QTest::newRow("difference at 100 %") << 7 << 100 << 247 << 100;
   }
@@ -211,7 +272,14 @@ class ChartWindow : public QObject {
     FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
     platform::ListBox& list = main_->ListData(static_cast<int16_t>(code));
     const QList<int> marks = Marks(list);
-    Press(chart, PointPlace(chart, series, height));
+    const QPoint place = PointPlace(chart, series, height);
+    if (QByteArray(QTest::currentDataTag()).contains("close")) {
+      const QPoint apart = PointPlace(chart, 7, height) - place;
+      QVERIFY(std::hypot(apart.x(), apart.y()) <= 4);
+    }
+    Press(chart, place);
+    QVERIFY(chart.MSChart1().ToolTipText().startsWith(
+        QStringLiteral("%1@%2%=").arg(kSeries[series - 1]).arg(height)));
     QCOMPARE(list.ListIndex(), line);
     QVERIFY(list.List(line).trimmed().startsWith(QStringLiteral("%1%=").arg(height)));
     for (int16_t c = 240; c <= 247; ++c) {
@@ -222,16 +290,56 @@ class ChartWindow : public QObject {
     QCOMPARE(QApplication::focusWidget(), list.widget());
   }
 
-  void pressOffPointsChangesNothing() {
-    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+  // Places given as "title", "corner" or "series height dx dy" (off a point).
+  void offPointsChangeNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("place");
+    const QString strain = QStringLiteral("strain-car1.CRV");
+    QTest::newRow("title") << strain << "title";
+    QTest::newRow("empty plot") << strain << "1 50 0 40";
+    QTest::newRow("corner") << strain << "corner";
+    QTest::newRow("beyond the hit distance") << strain << "1 50 0 6";
+    // Loaded Up and Delta Up at 0.52 V from 97 %, over a range of 0..0.5 V.
+    QTest::newRow("clipped above the range")
+        << Write("clipped.CRV", "0,0,0,0,0", "0,6816,0,0,0") << "2 98 0 0";
+  }
+
+  void offPointsChangeNothing() {
+    QFETCH(QString, file);
+    QFETCH(QString, place);
+    FrmChart& chart = Load(file);
     const QString before = ListState(*main_);
     QWidget* viewport = chart.MSChart1().widget()->viewport();
-    for (const QPoint& place :
-         {QPoint(viewport->width() / 2, 4), PointPlace(chart, 1, 50) + QPoint(0, 40),
-          QPoint(viewport->width() - 2, viewport->height() - 2)}) {
-      Press(chart, place);
-      QCOMPARE(ListState(*main_), before);
-    }
+    const QStringList n = place.split(' ');
+    const QPoint at = place == "title"    ? QPoint(viewport->width() / 2, 4)
+                      : place == "corner" ? QPoint(viewport->width() - 2, viewport->height() - 2)
+                                          : PointPlace(chart, n[0].toInt(), n[1].toInt()) +
+                                                QPoint(n[2].toInt(), n[3].toInt());
+    QVERIFY(viewport->rect().contains(at));
+    Press(chart, at);
+    QCOMPARE(chart.MSChart1().ToolTipText(), QString());
+    QCOMPARE(ListState(*main_), before);
+  }
+
+  // Places and sizes in twips go to whole pixels, a tie to the even one.
+  void pixelsRoundTiesToEven_data() {
+    QTest::addColumn<float>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("1.5 px up") << 22.5f << 2;
+    QTest::newRow("2.5 px down") << 37.5f << 2;
+    QTest::newRow("500.5 px down") << 7507.5f << 500;
+  }
+
+  void pixelsRoundTiesToEven() {
+    QFETCH(float, twips);
+    QFETCH(int, pixels);
+    QWidget parent;
+    platform::ChartControl control(&parent);
+    control.SetLeft(twips);
+    control.SetTop(twips);
+    control.SetWidth(twips);
+    control.SetHeight(twips);
+    QCOMPARE(control.widget()->geometry(), QRect(pixels, pixels, pixels, pixels));
   }
 
   // Points the window cannot show are refused: nothing changes.
@@ -260,10 +368,13 @@ class ChartWindow : public QObject {
   }
 
  private:
-  // A complete file whose every row holds the same five values.
-  QString Write(const char* name, const char* values) {
+  // A complete file whose every row holds the same five values (or others
+  // from height 97 on).
+  QString Write(const char* name, const char* values, const char* from97 = nullptr) {
     QByteArray bytes = "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down\r\n";
-    for (int r = 0; r <= 100; ++r) bytes += QByteArray::number(r) + "%," + values + "\r\n";
+    for (int r = 0; r <= 100; ++r) {
+      bytes += QByteArray::number(r) + "%," + (r >= 97 && from97 ? from97 : values) + "\r\n";
+    }
     QFile file(dir_.filePath(QLatin1String(name)));
     QTEST_ASSERT(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return file.fileName();

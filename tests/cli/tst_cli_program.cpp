@@ -1,12 +1,21 @@
 // mirelda-crv as a user runs it: its lines, files and exit statuses.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include "../calibration/CrvBuilder.h"
 #include "CURVEroutines.h"
@@ -20,21 +29,53 @@ struct Run {
   QString err;
 };
 
-Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
-        const QString& locale = QString()) {
+// Runs mirelda-crv with args; words that start with "@" say how instead:
+// "@NAME=VALUE" or "@-NAME" sets or removes an environment variable,
+// "@stdout=FILE", "@fsize=BYTES" and "@memory=BYTES" (limits), and "@nobody"
+// (an ordinary user, when the tests run as root).
+Run Crv(QStringList args) {
   QProcess p;
-  if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
-  if (!locale.isEmpty()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    p.setProcessEnvironment(env);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  rlim_t limits[2] = {0, 0};
+  QString program = QStringLiteral(MIRELDA_CRV);
+  for (const QString& word : args) {
+    const QString what = word.mid(1).section('=', 0, 0), value = word.section('=', 1);
+    if (!word.startsWith('@')) continue;
+    if (what == "stdout")
+      p.setStandardOutputFile(value);
+    else if (what == "fsize" || what == "memory")
+      limits[what == "memory"] = value.toULongLong();
+    else if (what == "nobody" && ::geteuid() == 0)
+      program = "setpriv";
+    else if (what.startsWith('-'))
+      env.remove(what.mid(1));
+    else
+      env.insert(what, value);
   }
-  p.start(QStringLiteral(MIRELDA_CRV), args);
+  args.removeIf([](const QString& word) { return word.startsWith('@'); });
+  if (program == "setpriv")
+    args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", MIRELDA_CRV} + args;
+  p.setProcessEnvironment(env);
+  p.setChildProcessModifier([limits] {
+    for (const auto& [resource, bytes] :
+         {std::pair(RLIMIT_FSIZE, limits[0]), std::pair(RLIMIT_AS, limits[1])}) {
+      const rlimit value{bytes, bytes};
+      if (bytes != 0) ::setrlimit(resource, &value);
+    }
+  });
+  p.start(program, args);
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
   QString out = QString::fromUtf8(p.readAllStandardOutput());
   if (out.endsWith(QLatin1Char('\n'))) out.chop(1);
   return {p.exitCode(), out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n')),
           QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A file named by its bytes, which need not be UTF-8.
+void WriteRaw(const QByteArray& path, const QByteArray& bytes) {
+  const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != bytes.size() || ::close(fd) != 0)
+    qFatal("cannot write");
 }
 
 QString Example(const char* name) {
@@ -83,6 +124,9 @@ class CliProgram : public QObject {
     WriteCrv(dir_, "notes", QStringLiteral("fleet/notes.txt"));
     // A link back up would walk for ever if followed.
     QVERIFY(QFile::link(dir_.filePath("fleet"), dir_.filePath("fleet/deeper/up")));
+    // Hidden entries, and names that break lines, colour the terminal or are not UTF-8.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.hidden/in-hidden.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.dot.CRV"));
     // Loaded Up 0.10 V higher at 37 %; a pressure run reaching 3.05 V at 50 %.
     Changed(dir_, "strain-car1.CRV", "37%,19931,25786,", "37%,19931,27097,", "changed.CRV");
     Changed(dir_, "pressure-car2.CRV", "50%,20500,20750,", "50%,20500,40000,", "high.CRV");
@@ -100,6 +144,20 @@ class CliProgram : public QObject {
     WriteCrv(dir_, CrvBuilder().Bytes(), "base.CRV");
     WriteCrv(dir_, shifted, "shifted.CRV");
     QDir::setCurrent(dir_.path());
+    WriteRaw("odd/bad\xe9.CRV", good.Bytes());
+    WriteRaw("odd/esc\x1b[31m.CRV", good.Bytes());
+    WriteRaw("odd/new\nline.CRV", badRow.Bytes());
+    WriteRaw("odd/tab\t\\.CRV", good.Bytes());
+    // A folder an ordinary user may not read, for the test run as one.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/open.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/shut/x.CRV"));
+    QVERIFY(::chmod("closed/shut", 0) == 0 && ::chmod(".", 0755) == 0);
+  }
+
+  void cleanupTestCase() {
+    // Qt removes only the names it can decode.
+    ::unlink("odd/bad\xe9.CRV");
+    ::chmod("closed/shut", 0700);
   }
 
   // Arguments, then the expected lines of standard output and exit status.
@@ -142,6 +200,19 @@ class CliProgram : public QObject {
         << QStringList{"check", "fleet/notes.txt"}
         << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1
         << "1 file: 0 read, 1 refused";
+    QTest::newRow("hidden entries, names on one line and by their bytes")
+        << QStringList{"check", "-r", "odd"}
+        << QStringList{"odd/.dot.CRV: Success!",
+                       "odd/.hidden/in-hidden.CRV: Success!",
+                       R"(odd/bad\xe9.CRV: Success!)",
+                       R"(odd/esc\x1b[31m.CRV: Success!)",
+                       R"(odd/new\nline.CRV: Problem with odd/new\nline.CRV at line 54: field 6 "x": not a whole number)",
+                       R"(odd/tab\t\\.CRV: Success!)"}
+        << 1 << "6 files: 5 read, 1 refused";
+    QTest::newRow("as an ordinary user, unreadable folders fail")
+        << QStringList{"@nobody", "check", "-r", "closed"}
+        << QStringList{"closed/open.CRV: Success!", "closed/shut: Could not read directory!"} << 1
+        << "1 file: 1 read, 0 refused";
     QTest::newRow("the examples")
         << QStringList{"check", Example("pressure-car2.CRV"), Example("bad-row.CRV")}
         << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
@@ -154,6 +225,8 @@ class CliProgram : public QObject {
     QFETCH(QStringList, lines);
     QFETCH(int, status);
     QFETCH(QString, summary);
+    if (args.contains("@nobody") && QStandardPaths::findExecutable("setpriv").isEmpty())
+      QSKIP("setpriv (util-linux) runs mirelda-crv as an ordinary user");
     const Run run = Crv(args);
     QCOMPARE(run.out, lines);
     QCOMPARE(run.status, status);
@@ -214,11 +287,16 @@ class CliProgram : public QObject {
   }
 
   // The lists keep the locale's decimal comma; the CSV keeps its point.
+  // A tie goes to the even hundredth: the built file's Delta Down is -8192
+  // counts, -0.625 V.
   void csvDecimalPoint() {
     const QString file = Example("strain-car1.CRV");
-    QCOMPARE(Crv({"list", file, "Dynamic"}, QString(), "de_DE.UTF-8").out.value(1), "  0%=1,53V");
-    QCOMPARE(Crv({"list", "--csv", file}, QString(), "de_DE.UTF-8").out.value(1).split(',').size(),
+    QCOMPARE(Crv({"list", file, "Dynamic", "@LC_ALL=de_DE.UTF-8"}).out.value(1), "  0%=1,53V");
+    QCOMPARE(Crv({"list", "--csv", file, "@LC_ALL=de_DE.UTF-8"}).out.value(1).split(',').size(),
              15);
+    QCOMPARE(
+        Crv({"list", "--csv", dir_.filePath("fleet/a-good.CRV")}).out.value(1).section(',', 14),
+        "-0.62");
   }
 
   void chartFiles() {
@@ -486,6 +564,46 @@ class CliProgram : public QObject {
     QCOMPARE(pagesSeen, pages);
   }
 
+  // The PNG's pixels at the sizes the options give, drawn without a display;
+  // at any scale, text and lines keep their share of the picture, and lines
+  // are smoothed into many shades of their colours as in the window.
+  void chartImages_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("the window's size") << QStringList{} << QSize(625, 502);
+    QTest::newRow("smallest") << QStringList{"--size=1x1"} << QSize(1, 1);
+    QTest::newRow("widest") << QStringList{"--size=10000x1"} << QSize(10000, 1);
+    // 1562.5 x 1255 pixels, the half to the even side.
+    QTest::newRow("two and a half times finer") << QStringList{"--scale=2.5"} << QSize(1562, 1255);
+    QTest::newRow("no display, no platform named")
+        << QStringList{"@-DISPLAY", "@-WAYLAND_DISPLAY", "@-QT_QPA_PLATFORM"} << QSize(625, 502);
+  }
+  void chartImages() {
+    QFETCH(QStringList, args);
+    QFETCH(QSize, pixels);
+    const QStringList chart{"chart", Example("strain-car1.CRV"), "-o"};
+    QCOMPARE(Crv(chart + QStringList{"i.png"} + args).status, 0);
+    const QImage image("i.png");
+    QCOMPARE(image.size(), pixels);
+    if (pixels.height() < 100) return;
+    const auto ink = [](const QImage& picture, QSet<QRgb>& shades) {
+      qsizetype dark = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+          const QRgb rgb = picture.pixel(x, y);
+          dark += qGray(rgb) < 200;
+          if (qRed(rgb) != qGreen(rgb) || qGreen(rgb) != qBlue(rgb)) shades.insert(rgb);
+        }
+      }
+      return double(dark) / (picture.width() * picture.height());
+    };
+    QCOMPARE(Crv(chart + QStringList{"at-one.png"}).status, 0);
+    QSet<QRgb> shades;
+    const double share = ink(image, shades) / ink(QImage("at-one.png"), shades);
+    QVERIFY2(std::abs(share - 1) < 0.2, qPrintable(QString::number(share)));
+    QVERIFY2(shades.size() > 300, qPrintable(QString::number(shades.size())));
+  }
+
   // Failures leave no file behind, and print nothing as a result.
   void readFailures() {
     const Run list = Crv({"list", Example("ends-early.CRV")});
@@ -500,6 +618,75 @@ class CliProgram : public QObject {
     QCOMPARE(unwritable.status, 1);
     QVERIFY(unwritable.err.contains("no/such/dir/c.png"));
     QVERIFY(QDir("no").isEmpty() || !QDir("no").exists());
+  }
+
+  // What stands at the output name ("link:" one to it), and why the chart
+  // may not replace it, or no reason when it does: a refused or failed write
+  // touches nothing and leaves nothing behind.
+  void chartOutputs_data() {
+    QTest::addColumn<QStringList>("setup");  // what stands there, the name, more arguments
+    QTest::addColumn<QString>("reason");
+    const QString special = "it is a device, FIFO or socket, not a regular file";
+    const QString link = "it is a symbolic link; give the name of the file itself";
+    const QString readOnly = "the file is read-only";
+    for (const char* out : {"full.svg", "full.png", "full.pdf"}) {
+      QTest::addRow("file size limit: %s", out)
+          << QStringList{"old", out, "@fsize=4096"} << QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
+    QTest::newRow("no memory to draw")
+        << QStringList{"", "big.png", "@memory=314572800", "--size=10000x10000"}
+        << "not enough memory for an image of this size";
+    QTest::newRow("fifo") << QStringList{"fifo", "f.png"} << special;
+    QTest::newRow("device") << QStringList{"device", "d.svg"} << special;
+    QTest::newRow("link to a device") << QStringList{"link:device", "ld.png"} << link;
+    QTest::newRow("link to a file") << QStringList{"link:old", "lo.png"} << link;
+    QTest::newRow("directory") << QStringList{"dir", "dir.pdf"}
+                               << QString::fromLocal8Bit(std::strerror(EISDIR));
+    QTest::newRow("read-only") << QStringList{"read-only", "ro.png"} << readOnly;
+    QTest::newRow("read-only, ordinary user")
+        << QStringList{"read-only", "ro.png", "@nobody"} << readOnly;
+    QTest::newRow("replaced, permissions kept") << QStringList{"old", "kept.svg"} << "";
+  }
+  void chartOutputs() {
+    QFETCH(QStringList, setup);
+    QFETCH(QString, reason);
+    if (setup.contains("@memory=314572800") && qEnvironmentVariableIsSet("ASAN_OPTIONS"))
+      QSKIP("the sanitizer needs more address space");
+    // A folder anyone may write to, so that only the program's own checks refuse.
+    QTemporaryDir folder(dir_.filePath("out-XXXXXX"));
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+    const QString out = folder.filePath(setup[1]), kind = setup[0].section(':', -1);
+    const QByteArray path = QFile::encodeName(out);
+    const QByteArray target = setup[0] != kind ? QFile::encodeName(folder.filePath("t")) : path;
+    if (kind == "device" && ::mknod(target, S_IFCHR | 0666, makedev(1, 3)) != 0)
+      QSKIP("a device node is made only by root");
+    if (kind == "old" || kind == "read-only") {
+      WriteRaw(target, "old");
+      ::chmod(target, kind == "read-only" ? 0444 : 0640);
+    }
+    if (kind == "fifo") QCOMPARE(::mkfifo(target, 0666), 0);
+    if (kind == "dir") QCOMPARE(::mkdir(target, 0777), 0);
+    if (target != path) QCOMPARE(::symlink("t", path), 0);
+    const auto entries = [&] {
+      return QDir(folder.path())
+          .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList was = entries();
+    struct stat before[2] = {}, after[2] = {};
+    ::lstat(path, &before[0]), ::lstat(target, &before[1]);
+
+    const Run run = Crv(QStringList{"chart", Example("strain-car1.CRV"), "-o", out} + setup.mid(2));
+    QCOMPARE(run.err,
+             reason.isEmpty() ? "" : "mirelda-crv: cannot write " + out + ": " + reason + "\n");
+    QCOMPARE(run.status, reason.isEmpty() ? 0 : 1);
+    // Nothing left behind; a refused or failed file is the very same, untouched.
+    QCOMPARE(entries(), was.isEmpty() && reason.isEmpty() ? QStringList{setup[1]} : was);
+    ::lstat(path, &after[0]), ::lstat(target, &after[1]);
+    for (int i = 0; i < 2; ++i) {
+      QCOMPARE(after[i].st_mode, before[i].st_mode);
+      QCOMPARE(after[i].st_size == before[i].st_size && after[i].st_ino == before[i].st_ino,
+               !reason.isEmpty());
+    }
   }
 
   void usageErrors_data() {
@@ -534,6 +721,15 @@ class CliProgram : public QObject {
         << QStringList{"chart", file, "-o", "c.png", "--size", "99999x2"};
     QTest::newRow("size one too large")
         << QStringList{"chart", file, "-o", "c.png", "--size", "5x10001"};
+    for (const char* scale : {"0.99", "4.01", "1e0", "2,5"}) {
+      QTest::addRow("scale %s", scale)
+          << QStringList{"chart", file, "-o", "c.png", "--scale", scale};
+    }
+    QTest::newRow("scaled past the largest side")
+        << QStringList{"chart", file, "-o", "c.png", "--size=2501x10", "--scale=4"};
+    QTest::newRow("scale of a drawing")
+        << QStringList{"chart", file, "-o", "scaled.svg", "--scale=2"};
+    QTest::newRow("scale with check") << QStringList{"check", file, "--scale=2"};
   }
   void usageErrors() {
     QFETCH(QStringList, args);
@@ -541,7 +737,7 @@ class CliProgram : public QObject {
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QStringList());
     QVERIFY(run.err.startsWith("mirelda-crv: "));
-    QVERIFY(!QFile::exists("c.jpg"));
+    QVERIFY(!QFile::exists("c.jpg") && !QFile::exists("scaled.svg"));
   }
 
   void helpVersionAndLostOutput() {
@@ -559,7 +755,7 @@ class CliProgram : public QObject {
     QCOMPARE(Crv({"--size=0x0", "--version", "bogus"}).status, 0);
     QCOMPARE(Crv({"--version"}).out, QStringList{"mirelda-crv (Mirelda) 3.1 build 0"});
     // Output that cannot be written is no success.
-    const Run lost = Crv({"--version"}, "/dev/full");
+    const Run lost = Crv({"--version", "@stdout=/dev/full"});
     QCOMPARE(lost.status, 1);
     QVERIFY(lost.err.startsWith("mirelda-crv: "));
   }

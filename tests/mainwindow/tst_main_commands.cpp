@@ -252,6 +252,11 @@ class MainCommands : public QObject {
     QTest::mouseClick(w.ListSelect(247).widget(), Qt::LeftButton, {}, QPoint(6, 8));
     CURVEroutines::ReadCurveFile(notes_);
     QCOMPARE(visible(), QList<int>{});
+    // The next file's lists start without a current line.
+    CURVEroutines::ReadCurveFile(second_);
+    QTest::mouseClick(w.ListSelect(241).widget(), Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(dynamic.ListIndex(), -1);
+    QCOMPARE(dynamic.widget()->currentRow(), -1);
   }
 
   void chartOpensBesideTheMainWindow() {
