@@ -646,6 +646,12 @@ class CliProgram : public QObject {
     QTest::newRow("read-only, ordinary user")
         << QStringList{"read-only", "ro.png", "@nobody"} << readOnly;
     QTest::newRow("replaced, permissions kept") << QStringList{"old", "kept.svg"} << "";
+    // A calibration sheet is written the same way.
+    QTest::newRow("sheet, file size limit")
+        << QStringList{"old", "sheet.pdf", "@report", "@fsize=4096"}
+        << QString::fromLocal8Bit(std::strerror(EFBIG));
+    QTest::newRow("sheet, link to a device")
+        << QStringList{"link:device", "ls.pdf", "@report"} << link;
   }
   void chartOutputs() {
     QFETCH(QStringList, setup);
@@ -675,7 +681,9 @@ class CliProgram : public QObject {
     struct stat before[2] = {}, after[2] = {};
     ::lstat(path, &before[0]), ::lstat(target, &before[1]);
 
-    const Run run = Crv(QStringList{"chart", Example("strain-car1.CRV"), "-o", out} + setup.mid(2));
+    QStringList more = setup.mid(2);
+    const QString command = more.removeAll("@report") > 0 ? "report" : "chart";
+    const Run run = Crv(QStringList{command, Example("strain-car1.CRV"), "-o", out} + more);
     QCOMPARE(run.err,
              reason.isEmpty() ? "" : "mirelda-crv: cannot write " + out + ": " + reason + "\n");
     QCOMPARE(run.status, reason.isEmpty() ? 0 : 1);
