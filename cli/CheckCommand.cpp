@@ -34,11 +34,11 @@ int RunCheck(const Invocation& inv, Output& out) {
   }
   if (!inv.quiet) {
     const int64_t files = read + refused;
-    out.Error(QStringLiteral("%1 %2: %3 read, %4 refused")
-                  .arg(files)
-                  .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"))
-                  .arg(read)
-                  .arg(refused));
+    out.Note(QStringLiteral("%1 %2: %3 read, %4 refused")
+                 .arg(files)
+                 .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+                 .arg(read)
+                 .arg(refused));
   }
   return allRead ? kExitSuccess : kExitFailure;
 }

@@ -14,7 +14,7 @@ namespace cli {
 QStringList PreambleText(const QString& file) {
   QStringList lines;
   for (const CURVEroutines::PreambleLine& line : CURVEroutines::ReadPreamble(file)) {
-    QString text = PrintableName(platform::DecodeFileName(QByteArray::fromStdString(line.head)));
+    QString text = PrintableLine(platform::DecodeFileName(QByteArray::fromStdString(line.head)));
     if (line.truncated) text += QStringLiteral(" [... %1 bytes in all]").arg(line.length);
     lines.append(text);
   }
