@@ -39,6 +39,21 @@ float ScaledValue(double raw, double factor) {
   return static_cast<float>(hundredths / 100.0);
 }
 
+double SensorFactor(const QString& sensorKind) {
+  return sensorKind == QStringLiteral("STRAIN") ? kStrainFactor : kPressureFactor;
+}
+
+QString ValueAxisTitle(const QString& sensorKind) {
+  return sensorKind + (sensorKind == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
+                                                              : QStringLiteral(" (V)"));
+}
+
+int32_t MajorDivisions(float minimum, float maximum) {
+  // A whole number already; taken to the nearest so that no float is truncated.
+  const auto divisions = static_cast<float>(2.0f * (maximum - minimum));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
+}
+
 void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
                       QString& sensorKind) {
   const int first = 2;
@@ -54,12 +69,9 @@ void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximu
       if (v > maximum) maximum = v;
     }
   }
-  double factor = kStrainFactor;
-  sensorKind = QStringLiteral("STRAIN");
-  if (minimum < kLowestStrain || maximum > kHighestStrain) {
-    factor = kPressureFactor;
-    sensorKind = QStringLiteral("PRESSURE");
-  }
+  sensorKind = minimum < kLowestStrain || maximum > kHighestStrain ? QStringLiteral("PRESSURE")
+                                                                   : QStringLiteral("STRAIN");
+  const double factor = SensorFactor(sensorKind);
 
   minimum = kMinimumStart;
   maximum = kMaximumStart;

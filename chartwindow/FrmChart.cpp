@@ -108,15 +108,11 @@ void FrmChart::Form_Load() {
   x.CategoryScale.LabelTick = true;
 
   platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
-  y.AxisTitle = sensorKind_ + (sensorKind_ == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
-                                                                       : QStringLiteral(" (V)"));
+  y.AxisTitle = chartwindow::ValueAxisTitle(sensorKind_);
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
   y.ValueScale.Minimum = minimum;
-  // A whole number already; taken to the nearest so that no float is truncated.
-  const auto divisions = static_cast<float>(2.0f * (maximum - minimum));
-  y.ValueScale.MajorDivision =
-      static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
+  y.ValueScale.MajorDivision = chartwindow::MajorDivisions(minimum, maximum);
   y.ValueScale.MinorDivision = 0;
 
   chart.Refresh();

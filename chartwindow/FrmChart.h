@@ -38,6 +38,11 @@ class FrmChart : public QWidget {
 
   platform::ChartControl& MSChart1() { return msChart1_; }
 
+  // The axes with their ranges and the series, as the chart view describes
+  // itself to assistive tools.
+  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
+                                float maximum) const;
+
  signals:
   // The user closed the window: it is to be unloaded.
   void ClosedByUser();
@@ -49,8 +54,6 @@ class FrmChart : public QWidget {
  private:
   // The data point under a place in twips, as series 1..7 and point 1..101.
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
-  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                float maximum) const;
 
   QWidget* mainWindow_;
   platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};

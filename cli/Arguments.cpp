@@ -18,10 +18,10 @@ constexpr int kLargestSide = 10000;
 constexpr double kLargestScale = 4;
 
 bool CommandNamed(const QString& word, Action& action) {
-  static const std::pair<const char*, Action> kCommands[] = {{"check", Action::Check},
-                                                             {"list", Action::List},
-                                                             {"chart", Action::Chart},
-                                                             {"help", Action::Help}};
+  static const std::pair<const char*, Action> kCommands[] = {
+      {"check", Action::Check}, {"list", Action::List},       {"chart", Action::Chart},
+      {"info", Action::Info},   {"compare", Action::Compare}, {"report", Action::Report},
+      {"help", Action::Help}};
   for (const auto& [name, named] : kCommands) {
     if (word == QLatin1String(name)) {
       action = named;
@@ -63,6 +63,17 @@ QString CheckOperands(const Invocation& inv) {
       if (count != 1) return QStringLiteral("chart takes exactly one FILE");
       if (inv.output.isEmpty()) return QStringLiteral("chart needs '-o OUT'");
       return QString();
+    case Action::Info:
+      return count != 1 ? QStringLiteral("info takes exactly one FILE") : QString();
+    case Action::Compare:
+      return count != 2 ? QStringLiteral("compare takes a REF and a FILE") : QString();
+    case Action::Report:
+      if (count != 1) return QStringLiteral("report takes exactly one FILE");
+      if (inv.output.isEmpty()) return QStringLiteral("report needs '-o SHEET.pdf'");
+      if (!inv.output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        return QStringLiteral("'%1': the sheet is written as .pdf").arg(inv.output);
+      }
+      return QString();
     case Action::Help:
     case Action::Version:
       return QString();
@@ -82,11 +93,25 @@ struct Options {
       {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
   QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
   QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("F")};
+  QCommandLineOption reference{QStringLiteral("reference"), QString(), QStringLiteral("REF")};
+  QCommandLineOption marks{QStringLiteral("marks"), QString()};
+  QCommandLineOption tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("VOLTS")};
 
   void AddTo(QCommandLineParser& parser) const {
-    parser.addOptions({help, version, quiet, recursive, csv, output, size, scale});
+    parser.addOptions(
+        {help, version, quiet, recursive, csv, output, size, scale, reference, marks, tolerance});
   }
 };
+
+// Volts written as a plain decimal, with a point or a comma: "0.05", "1", ",5".
+std::optional<double> VoltsOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)$"));
+  if (!shape.match(text).hasMatch()) return std::nullopt;
+  bool ok = false;
+  const double volts = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+  if (!ok || !std::isfinite(volts)) return std::nullopt;
+  return volts;
+}
 
 Parsed Usage(const QString& error) {
   return {Invocation{}, error};
@@ -146,13 +171,33 @@ Parsed ParseArguments(const QStringList& words) {
                        .arg(kLargestSide));
     }
   }
+  if (parser.isSet(options.reference)) {
+    inv.reference = parser.values(options.reference).constLast();
+    if (inv.reference.isEmpty()) return Usage(QStringLiteral("'--reference' needs a file name"));
+  }
+  inv.marks = parser.isSet(options.marks);
+  if (parser.isSet(options.tolerance)) {
+    inv.tolerance = VoltsOf(parser.values(options.tolerance).constLast());
+    if (!inv.tolerance) {
+      return Usage(QStringLiteral("'--tolerance' needs volts, a number such as 0.05"));
+    }
+  }
 
   if (inv.recursive && inv.action != Action::Check)
     return Usage(QStringLiteral("'--recursive' goes with check"));
-  if (inv.csv && inv.action != Action::List) return Usage(QStringLiteral("'--csv' goes with list"));
-  if ((parser.isSet(options.output) || parser.isSet(options.size) || inv.scale) &&
-      inv.action != Action::Chart)
-    return Usage(QStringLiteral("'--output', '--size' and '--scale' go with chart"));
+  if (inv.csv && inv.action != Action::List && inv.action != Action::Compare)
+    return Usage(QStringLiteral("'--csv' goes with list and compare"));
+  const bool drawn = inv.action == Action::Chart || inv.action == Action::Report;
+  if (parser.isSet(options.output) && !drawn)
+    return Usage(QStringLiteral("'--output' goes with chart and report"));
+  if ((parser.isSet(options.size) || inv.scale) && inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--size' and '--scale' go with chart"));
+  if (parser.isSet(options.reference) && !drawn)
+    return Usage(QStringLiteral("'--reference' goes with chart and report"));
+  if (inv.marks && inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--marks' goes with chart (a report always has them)"));
+  if (inv.tolerance && inv.action != Action::Compare)
+    return Usage(QStringLiteral("'--tolerance' goes with compare"));
   const QString operandError = CheckOperands(inv);
   if (!operandError.isEmpty()) return Usage(operandError);
   return {inv, QString()};

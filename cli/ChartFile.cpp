@@ -1,5 +1,6 @@
 #include "ChartFile.h"
 
+#include <QChartView>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
@@ -48,6 +49,8 @@ bool WriteSvg(FrmChart& chart, QSize size, QIODevice& out) {
   svg.setViewBox(QRect(QPoint(), size));
   svg.setResolution(chart.logicalDpiX());
   svg.setTitle(chart.MSChart1().TitleText());
+  // The axes with their ranges and the series, as the chart view describes itself.
+  svg.setDescription(chart.MSChart1().widget()->accessibleDescription());
   return Draw(chart, svg);
 }
 

@@ -10,6 +10,8 @@ namespace cli {
 int RunCheck(const Invocation& inv, Output& out) {
   HeadlessWindow window;
   bool allRead = true;
+  int64_t read = 0;
+  int64_t refused = 0;
   const auto failed = [&](const QString& line) {
     allRead = false;
     out.Result(line);
@@ -19,6 +21,7 @@ int RunCheck(const Invocation& inv, Output& out) {
         operand, inv.recursive,
         [&](const QString& file) {
           const FileOutcome outcome = ReadCrvFile(window, file);
+          ++(outcome.success ? read : refused);
           if (!outcome.success) {
             failed(outcome.Line(file));
           } else if (!inv.quiet) {
@@ -28,6 +31,14 @@ int RunCheck(const Invocation& inv, Output& out) {
         [&](const QString& path, const QString& message) {
           failed(PrintableName(path) + QStringLiteral(": ") + message);
         });
+  }
+  if (!inv.quiet) {
+    const int64_t files = read + refused;
+    out.Note(QStringLiteral("%1 %2: %3 read, %4 refused")
+                 .arg(files)
+                 .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+                 .arg(read)
+                 .arg(refused));
   }
   return allRead ? kExitSuccess : kExitFailure;
 }

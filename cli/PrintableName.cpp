@@ -16,9 +16,7 @@ bool Invisible(char16_t c) {
          (c >= 0x2066 && c <= 0x2069);
 }
 
-}  // namespace
-
-QString PrintableName(const QString& name) {
+QString Printable(const QString& name, bool doubleBackslash) {
   QString shown;
   shown.reserve(name.size());
   for (qsizetype i = 0; i < name.size(); ++i) {
@@ -28,7 +26,7 @@ QString PrintableName(const QString& name) {
     if (pairedHigh) {
       shown += name[i];
       shown += name[++i];
-    } else if (c == u'\\') {
+    } else if (c == u'\\' && doubleBackslash) {
       shown += QStringLiteral("\\\\");
     } else if (c == u'\n') {
       shown += QStringLiteral("\\n");
@@ -47,6 +45,16 @@ QString PrintableName(const QString& name) {
     }
   }
   return shown;
+}
+
+}  // namespace
+
+QString PrintableName(const QString& name) {
+  return Printable(name, true);
+}
+
+QString PrintableLine(const QString& line) {
+  return Printable(line, false);
 }
 
 }  // namespace cli

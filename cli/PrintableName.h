@@ -13,4 +13,8 @@ namespace cli {
 // back to exactly one name. Everything else is kept as it is.
 QString PrintableName(const QString& name);
 
+// A line of a file's own text, kept as it stands but on one line and without
+// terminal codes: escaped like a name, except that a backslash stays one.
+QString PrintableLine(const QString& line);
+
 }  // namespace cli

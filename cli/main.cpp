@@ -36,6 +36,12 @@ int Run(const cli::Invocation& inv, cli::Output& out) {
       return cli::RunList(inv, out);
     case cli::Action::Chart:
       return cli::RunChart(inv, out);
+    case cli::Action::Info:
+      return cli::RunInfo(inv, out);
+    case cli::Action::Compare:
+      return cli::RunCompare(inv, out);
+    case cli::Action::Report:
+      return cli::RunReport(inv, out);
   }
   return cli::kExitUsage;
 }
@@ -57,10 +63,11 @@ int main(int argc, char* argv[]) {
     out.Finish();
     return cli::kExitUsage;
   }
-  // Only the chart draws, with the widgets of the chart window: on the
+  // Only the chart and the sheet draw, with the widgets of the chart window: on the
   // offscreen platform, so it never needs or opens a display.
   std::unique_ptr<QCoreApplication> app;
-  if (parsed.invocation.action == cli::Action::Chart) {
+  const cli::Action action = parsed.invocation.action;
+  if (action == cli::Action::Chart || action == cli::Action::Report) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QApplication>(commandLine.QtArgc(), commandLine.QtArgv());
   } else {
