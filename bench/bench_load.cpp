@@ -1,21 +1,29 @@
 // What each stage of a load costs, on the two example files and on the
 // longest file the reader accepts: the read with its lists on an offscreen
 // main window, the difference curves with their lists, the chart window's
-// load and first paint, and the value line text.
+// load and first paint, and the value line text. And two of mirelda-crv's
+// commands as it runs them: a calibration sheet, and a comparison of a pair.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <memory>
 
 #include "CURVEroutines.h"
+#include "CalibrationSheet.h"
+#include "CurveCompare.h"
+#include "CurveSnapshot.h"
 #include "CurveTables.h"
+#include "FileOutcome.h"
 #include "FrmCURVE.h"
 #include "FrmChart.h"
+#include "HeadlessWindow.h"
 #include "ValueLine.h"
 
 using namespace CURVEroutines;
@@ -117,6 +125,37 @@ void BM_ValueLine(benchmark::State& state) {
   }
 }
 
+// The sheet of a file, as report writes it, into memory.
+void BM_Sheet(benchmark::State& state) {
+  cli::HeadlessWindow window;
+  QByteArray pdf;
+  for (auto _ : state) {
+    cli::SheetInput input;
+    input.run = cli::ReadSheetRun(window, FileArg(state));
+    const std::unique_ptr<FrmChart> chart = cli::MakeSheetChart(input);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    if (!cli::WriteSheet(input, buffer)) state.SkipWithError("the sheet was not drawn");
+  }
+  state.counters["bytes"] = static_cast<double>(pdf.size());
+}
+
+// Both files read, their curves copied out and compared, the lines made.
+void BM_ComparePair(benchmark::State& state) {
+  cli::HeadlessWindow window;
+  const QString& reference = TheFiles().paths[0];
+  const QString& file = TheFiles().paths[1];
+  for (auto _ : state) {
+    if (!cli::ReadCrvFile(window, reference).success) state.SkipWithError("no read");
+    const cli::CurveSnapshot before = cli::TakeSnapshot(reference);
+    if (!cli::ReadCrvFile(window, file).success) state.SkipWithError("no read");
+    const cli::CurveSnapshot after = cli::TakeSnapshot(file);
+    benchmark::DoNotOptimize(
+        cli::DifferenceLines(cli::CompareCurves(before, after), QStringLiteral(".")));
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+
 void Files3(benchmark::internal::Benchmark* b) {
   b->ArgNames({"file"})->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 }
@@ -124,6 +163,8 @@ BENCHMARK(BM_ReadWithLists)->Apply(Files3);
 BENCHMARK(BM_DeltasAndLists)->Apply(Files3);
 BENCHMARK(BM_ChartLoadAndFirstPaint)->Apply(Files3);
 BENCHMARK(BM_ValueLine);
+BENCHMARK(BM_Sheet)->ArgNames({"file"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComparePair)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

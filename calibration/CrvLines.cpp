@@ -16,6 +16,10 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 }  // namespace
 
+bool IsHeaderLine(std::string_view head, bool truncated) {
+  return !truncated && EqualsUpper(head, kHeaderUpper);
+}
+
 std::optional<RowValues> ParseDataRow(std::string_view line, int row) {
   const std::string prefix = std::to_string(row) + "%,";
   if (!line.starts_with(prefix)) return std::nullopt;

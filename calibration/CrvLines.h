@@ -11,6 +11,13 @@ namespace CURVEroutines {
 inline constexpr std::string_view kHeaderUpper =
     "HEIGHT,DYNAMIC,LOADED UP,EMPTY UP,LOADED DOWN,EMPTY DOWN";
 
+// Line numbers are 16-bit: a longer file is refused at the first line past it.
+inline constexpr int32_t kLastLineNumber = 32767;
+
+// The header line: the first line that is kHeaderUpper in any letter case. A
+// line too long to keep whole is never the header.
+bool IsHeaderLine(std::string_view head, bool truncated);
+
 // A data row: "r%," then five values (Dynamic, Loaded Up, Empty Up, Loaded
 // Down, Empty Down) separated by single commas, then at most one comma.
 using RowValues = std::array<int32_t, 5>;

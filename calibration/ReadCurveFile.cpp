@@ -5,7 +5,9 @@
 
 #include "AsciiCase.h"
 #include "CURVEroutines.h"
+#include "CrvLineFaults.h"
 #include "CrvLines.h"
+#include "CrvRules.h"
 #include "CurveTables.h"
 #include "MessageBox.h"
 #include "TextLineReader.h"
@@ -19,8 +21,6 @@ constexpr int16_t kInTrailer = kLastHeight + 1;
 constexpr int16_t kNoSection = -1;
 // The most samples one heading may be followed by; the next one is an error.
 constexpr int16_t kSampleLimit = kSampleSlots - 1;
-// Line numbers are 16-bit: a longer file is refused at the first line past it.
-constexpr int32_t kLastLineNumber = 32767;
 
 // Watched across each whole line, so a line too long to keep still gets the
 // outcome the format gives it.
@@ -40,13 +40,22 @@ class CrvReader {
  public:
   Outcome Handle(const platform::TextLine& line);
   bool Complete() const { return rowState_ == kInTrailer; }
+  // Why the read did not reach the trailer.
+  ReadProblem Unfinished(bool readError) const;
+  // Why the last line handled was refused.
+  ReadProblem TakeProblem() { return std::move(problem_); }
 
  private:
   Outcome HandleDataRow(const platform::TextLine& line);
   Outcome HandleTrailer(const platform::TextLine& line);
   Outcome HandleSample(const platform::TextLine& line);
   Outcome HandleElev(const platform::TextLine& line);
+  Outcome Refuse(ReadProblem problem) {
+    problem_ = std::move(problem);
+    return Outcome::FormatError;
+  }
 
+  ReadProblem problem_;
   int16_t rowState_ = kSeekingHeader;
   int16_t section_ = kNoSection;
   int16_t sampleNumber_ = 0;
@@ -55,16 +64,24 @@ class CrvReader {
 
 Outcome CrvReader::Handle(const platform::TextLine& line) {
   if (rowState_ == kSeekingHeader) {
-    if (!line.truncated && EqualsUpper(line.head, kHeaderUpper)) rowState_ = 0;
+    if (IsHeaderLine(line.head, line.truncated)) rowState_ = 0;
     return Outcome::Continue;
   }
   if (rowState_ < kInTrailer) return HandleDataRow(line);
   return HandleTrailer(line);
 }
 
+ReadProblem CrvReader::Unfinished(bool readError) const {
+  ReadProblem problem = WholeLine(readError                     ? CrvRule::ReadError
+                                  : rowState_ == kSeekingHeader ? CrvRule::NoHeader
+                                                                : CrvRule::EndsBeforeRow);
+  if (problem.rule == CrvRule::EndsBeforeRow) problem.dueRow = rowState_;
+  return problem;
+}
+
 Outcome CrvReader::HandleDataRow(const platform::TextLine& line) {
   const auto values = line.truncated ? std::nullopt : ParseDataRow(line.head, rowState_);
-  if (!values) return Outcome::FormatError;
+  if (!values) return Refuse(ExplainDataRow(line.head, line.truncated, rowState_));
   for (int16_t code = kDynamic; code <= kEmptyDown; ++code) {
     CurveValues(code, rowState_) = (*values)[static_cast<std::size_t>(code - kDynamic)];
   }
@@ -99,20 +116,21 @@ Outcome CrvReader::HandleSample(const platform::TextLine& line) {
   // Comments inside a section are lines without "%,".
   if (!line.contains[kWatchPercentComma] || line.length == 0) return Outcome::Continue;
   const auto sample = line.truncated ? std::nullopt : ParseSampleLine(line.head);
-  if (!sample) return Outcome::FormatError;
+  if (!sample) return Refuse(ExplainSampleLine(line.head, line.truncated));
   SamplesPresent(section_) = true;
   SampleHeight(section_, sampleNumber_) = sample->height;
   SampleValue(section_, sampleNumber_) = sample->value;
   AddSampleLine(section_, sampleNumber_);
   ++sampleNumber_;
   // The sample that reaches the limit stays stored and listed; slot 50 stays empty.
-  return sampleNumber_ >= kSampleLimit ? Outcome::FormatError : Outcome::Continue;
+  if (sampleNumber_ >= kSampleLimit) return Refuse(WholeLine(CrvRule::FiftiethSample));
+  return Outcome::Continue;
 }
 
 Outcome CrvReader::HandleElev(const platform::TextLine& line) {
   if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) return Outcome::Continue;
   const auto elev = line.truncated ? std::nullopt : ParseElevLine(line.head);
-  if (!elev) return Outcome::FormatError;
+  if (!elev) return Refuse(ExplainElevLine(line.head, line.truncated));
   (elev->up ? ElevUpHeight : ElevDownHeight) = elev->height;
 
   CurveWindow& window = MainWindow();
@@ -123,7 +141,7 @@ Outcome CrvReader::HandleElev(const platform::TextLine& line) {
     targets.SetEnabled(true);
   }
   // A third line is refused only after its height replaced the stored one.
-  if (++elevCount_ > 2) return Outcome::FormatError;
+  if (++elevCount_ > 2) return Refuse(WholeLine(CrvRule::ThirdSwitchLine));
   targets.AddItem(elev->up ? QStringLiteral("Up @%1%").arg(ElevUpHeight)
                            : QStringLiteral("Down @%1%").arg(ElevDownHeight));
   return Outcome::Continue;
@@ -156,6 +174,7 @@ void Warn(const QString& text) {
 
 void ReadCurveFile(const QString& path) {
   ResetCurves();
+  LastReadProblem = {};
   platform::TextLineReader file(ReaderOptions());
   if (!file.Open(path)) {
     Warn(QStringLiteral("Could not open ") + path);
@@ -173,6 +192,9 @@ void ReadCurveFile(const QString& path) {
     ++lineNumber;
     if (lineNumber > kLastLineNumber || reader.Handle(line) == Outcome::FormatError) {
       file.Close();
+      LastReadProblem =
+          lineNumber > kLastLineNumber ? WholeLine(CrvRule::TooManyLines) : reader.TakeProblem();
+      LastReadProblem.line = lineNumber;
       const QString number = QString::number(lineNumber);
       Warn(QStringLiteral("Problem with ") + path + QStringLiteral(" at line ") + number);
       MainWindow().PrintMessage(QStringLiteral("Problem at line ") + number + QStringLiteral("!"),
@@ -185,6 +207,7 @@ void ReadCurveFile(const QString& path) {
   if (result == platform::TextLineReader::Result::End && reader.Complete()) {
     ReportSuccess(path);
   } else {
+    LastReadProblem = reader.Unfinished(result == platform::TextLineReader::Result::Error);
     Warn(QStringLiteral("Could not fully process ") + path);
   }
 }

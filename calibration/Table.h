@@ -1,25 +1,30 @@
 #pragma once
 
 #include <array>
-#include <cassert>
 #include <cstddef>
+#include <cstdlib>
 
 namespace CURVEroutines {
 
+// An index outside a table is a programming error. It stops the program in
+// every build, rather than read or overwrite whatever lies beside the table.
+[[noreturn]] inline void IndexOutsideTable() {
+  std::abort();
+}
+
 // A fixed table indexed First..Last, like the program's curve codes and heights,
-// so callers write `CurvePresent(code)` with the code itself. Out-of-range
-// indexes are programming errors and trip the assertion.
+// so callers write `CurvePresent(code)` with the code itself.
 template <typename T, int First, int Last>
 class Table {
  public:
   static constexpr bool Contains(int i) { return i >= First && i <= Last; }
 
   T& operator()(int i) {
-    assert(Contains(i));
+    if (!Contains(i)) IndexOutsideTable();
     return cells_[static_cast<std::size_t>(i - First)];
   }
   const T& operator()(int i) const {
-    assert(Contains(i));
+    if (!Contains(i)) IndexOutsideTable();
     return cells_[static_cast<std::size_t>(i - First)];
   }
   void Fill(const T& value) { cells_.fill(value); }
@@ -37,11 +42,11 @@ class Table2 {
   }
 
   T& operator()(int i, int j) {
-    assert(Contains(i, j));
+    if (!Contains(i, j)) IndexOutsideTable();
     return cells_[Index(i, j)];
   }
   const T& operator()(int i, int j) const {
-    assert(Contains(i, j));
+    if (!Contains(i, j)) IndexOutsideTable();
     return cells_[Index(i, j)];
   }
   void Fill(const T& value) { cells_.fill(value); }

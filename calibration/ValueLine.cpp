@@ -11,14 +11,14 @@
 
 namespace CURVEroutines {
 
-int64_t VoltHundredths(int32_t raw) {
+int64_t VoltHundredths(int64_t raw) {
   // The reading passes through single precision; times 500 / 65536 is then
   // exact in double, so ties are seen exactly.
   const double scaled = static_cast<double>(static_cast<float>(raw)) * 500.0 / 65536.0;
-  const double k = RoundHalfEven(scaled);
+  const double k = platform::RoundHalfEven(scaled);
   // The volts are held in single precision before they are formatted to two places.
   const float volts = static_cast<float>(k / 100.0);
-  return static_cast<int64_t>(RoundHalfEven(static_cast<double>(volts) * 100.0));
+  return static_cast<int64_t>(platform::RoundHalfEven(static_cast<double>(volts) * 100.0));
 }
 
 namespace {
@@ -35,11 +35,10 @@ QString Joined(std::string_view before, const QString& point, std::string_view a
   return text;
 }
 
-// Writes the whole volts of a reading after head ("-" for a negative one;
-// zero hundredths shows "0.00" even for a small negative reading) and puts
-// its two decimals in tail, before what tail already holds.
-void WriteVolts(int32_t raw, std::string& head, std::string& tail) {
-  const int64_t hundredths = VoltHundredths(raw);
+// Writes the whole volts after head ("-" for a negative one; zero hundredths
+// shows "0.00" even for a small negative reading) and puts the two decimals
+// in tail, before what tail already holds.
+void WriteHundredths(int64_t hundredths, std::string& head, std::string& tail) {
   const auto magnitude = static_cast<uint64_t>(hundredths < 0 ? -hundredths : hundredths);
   if (hundredths < 0) head += '-';
   std::array<char, 24> digits{};
@@ -63,11 +62,15 @@ const QString& DecimalPoint() {
 
 }  // namespace
 
-QString VoltsText(int32_t raw, const QString& decimalPoint) {
+QString HundredthsText(int64_t hundredths, const QString& decimalPoint) {
   std::string head;
   std::string tail;
-  WriteVolts(raw, head, tail);
+  WriteHundredths(hundredths, head, tail);
   return Joined(head, decimalPoint, tail);
+}
+
+QString VoltsText(int64_t raw, const QString& decimalPoint) {
+  return HundredthsText(VoltHundredths(raw), decimalPoint);
 }
 
 QString ValueLine(int16_t label, int32_t raw) {
@@ -76,7 +79,7 @@ QString ValueLine(int16_t label, int32_t raw) {
   head.append(digits.data(), std::to_chars(digits.begin(), digits.end(), label).ptr);
   head += "%=";
   std::string tail = "V";
-  WriteVolts(raw, head, tail);
+  WriteHundredths(VoltHundredths(raw), head, tail);
   return Joined(head, DecimalPoint(), tail);
 }
 

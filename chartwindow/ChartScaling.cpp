@@ -35,8 +35,23 @@ float ScaledValue(double raw, double factor) {
   const auto volts = static_cast<float>(raw * factor);
   // Times 100 is exact in double for any single-precision value, so a tie is
   // seen as a tie.
-  const double hundredths = CURVEroutines::RoundHalfEven(static_cast<double>(volts) * 100.0);
+  const double hundredths = platform::RoundHalfEven(static_cast<double>(volts) * 100.0);
   return static_cast<float>(hundredths / 100.0);
+}
+
+double SensorFactor(const QString& sensorKind) {
+  return sensorKind == QStringLiteral("STRAIN") ? kStrainFactor : kPressureFactor;
+}
+
+QString ValueAxisTitle(const QString& sensorKind) {
+  return sensorKind + (sensorKind == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
+                                                              : QStringLiteral(" (V)"));
+}
+
+int32_t MajorDivisions(float minimum, float maximum) {
+  // A whole number already; taken to the nearest so that no float is truncated.
+  const auto divisions = static_cast<float>(2.0f * (maximum - minimum));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
 }
 
 void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
@@ -54,12 +69,9 @@ void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximu
       if (v > maximum) maximum = v;
     }
   }
-  double factor = kStrainFactor;
-  sensorKind = QStringLiteral("STRAIN");
-  if (minimum < kLowestStrain || maximum > kHighestStrain) {
-    factor = kPressureFactor;
-    sensorKind = QStringLiteral("PRESSURE");
-  }
+  sensorKind = minimum < kLowestStrain || maximum > kHighestStrain ? QStringLiteral("PRESSURE")
+                                                                   : QStringLiteral("STRAIN");
+  const double factor = SensorFactor(sensorKind);
 
   minimum = kMinimumStart;
   maximum = kMaximumStart;

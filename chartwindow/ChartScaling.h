@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "ChartGrid.h"
 
@@ -23,5 +24,15 @@ void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximu
 
 // A converted value: single precision, rounded to two decimals, ties to even.
 float ScaledValue(double raw, double factor);
+
+// What a raw reading is multiplied by for the sensor kind ("STRAIN": 1/256,
+// to millivolts; "PRESSURE": 5/65536, to volts).
+double SensorFactor(const QString& sensorKind);
+
+// The value axis's title for the sensor kind: "STRAIN (mV)" or "PRESSURE (V)".
+QString ValueAxisTitle(const QString& sensorKind);
+
+// The value axis's major divisions: one per half unit of its range.
+int32_t MajorDivisions(float minimum, float maximum);
 
 }  // namespace chartwindow

@@ -1,13 +1,19 @@
 #include "FrmChart.h"
 
+#include <QAction>
 #include <QChartView>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <algorithm>
 
 #include "CURVEroutines.h"
+#include "ChartCopy.h"
 #include "ChartIcon.h"
+#include "ChartPlacement.h"
 #include "CurveTables.h"
 #include "FileName.h"
 #include "GeneralNumber.h"
@@ -19,8 +25,15 @@ namespace {
 constexpr int kClientWidth = 9375;
 constexpr int kClientHeight = 7530;
 
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                  frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
 int32_t WholeTwips(float twips) {
-  return static_cast<int32_t>(CURVEroutines::RoundHalfEven(static_cast<double>(twips)));
+  return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(twips)));
 }
 
 }  // namespace
@@ -30,6 +43,9 @@ FrmChart::FrmChart(QWidget* mainWindow)
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
+  // A release on the chart activates the main window; resting on the chart
+  // still shows the tool tip (Qt shows one only in the active window).
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
 
   // The chart's place until the window is first shown and sized.
@@ -41,6 +57,12 @@ FrmChart::FrmChart(QWidget* mainWindow)
   msChart1_.OnMouseMove([this](auto... args) { MSChart1_MouseMove(args...); });
   msChart1_.OnMouseDown([this](auto... args) { MSChart1_MouseDown(args...); });
   msChart1_.OnMouseUp([this](auto... args) { MSChart1_MouseUp(args...); });
+  // Anywhere in the window; the chart view offers it to assistive tools too.
+  auto* copy = new QAction(QStringLiteral("Copy"), msChart1_.widget());
+  copy->setShortcuts(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WindowShortcut);
+  msChart1_.widget()->addAction(copy);
+  connect(copy, &QAction::triggered, this, &FrmChart::CopyChart);
 
   Form_Load();
 }
@@ -88,12 +110,11 @@ void FrmChart::Form_Load() {
   x.CategoryScale.LabelTick = true;
 
   platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
-  y.AxisTitle = sensorKind_ + (sensorKind_ == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
-                                                                       : QStringLiteral(" (V)"));
+  y.AxisTitle = chartwindow::ValueAxisTitle(sensorKind_);
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
   y.ValueScale.Minimum = minimum;
-  y.ValueScale.MajorDivision = static_cast<int32_t>(static_cast<float>(2.0f * (maximum - minimum)));
+  y.ValueScale.MajorDivision = chartwindow::MajorDivisions(minimum, maximum);
   y.ValueScale.MinorDivision = 0;
 
   chart.Refresh();
@@ -118,9 +139,28 @@ void FrmChart::PlaceBesideMainWindow() {
   move(main.x() + main.width(), main.y());
 }
 
+void FrmChart::PlaceOnScreen() {
+  if (mainWindow_ == nullptr || mainWindow_->screen() == nullptr) return;
+  const QRect main = mainWindow_->frameGeometry();
+  // Until the window system has framed this window, its frame is taken to be
+  // like the main window's.
+  QMargins frame = FrameMargins(*this);
+  if (frame.isNull()) frame = FrameMargins(*mainWindow_);
+  const QSize wanted = size().grownBy(frame);
+  const chartwindow::FramePlaces places =
+      chartwindow::PlaceChartBeside(mainWindow_->screen()->availableGeometry(), main, wanted);
+  if (places.main.topLeft() != main.topLeft()) mainWindow_->move(places.main.topLeft());
+  if (places.chart.size() != wanted) resize(places.chart.size().shrunkBy(frame));
+  move(places.chart.topLeft());
+}
+
 void FrmChart::PaintImage(QPainter& painter) {
   painter.fillRect(rect(), palette().window());
   msChart1_.Paint(painter);
+}
+
+void FrmChart::CopyChart() {
+  QGuiApplication::clipboard()->setMimeData(chartwindow::ChartMimeData(*this));
 }
 
 bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {

@@ -27,10 +27,21 @@ class FrmChart : public QWidget {
 
   // Left edge on the main window's right edge, the tops level.
   void PlaceBesideMainWindow();
+  // Beside the main window as far as the main window's screen allows: the
+  // main window moves left and up to make room, or this window goes where it
+  // covers the least of it (see PlaceChartBeside). Moves frames.
+  void PlaceOnScreen();
   // Draws what the window shows, shown or not, in its own coordinates.
   void PaintImage(QPainter& painter);
+  // Ctrl+C: the chart onto the clipboard, as an image and as a drawing.
+  void CopyChart();
 
   platform::ChartControl& MSChart1() { return msChart1_; }
+
+  // The axes with their ranges and the series, as the chart view describes
+  // itself to assistive tools.
+  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
+                                float maximum) const;
 
  signals:
   // The user closed the window: it is to be unloaded.
@@ -43,8 +54,6 @@ class FrmChart : public QWidget {
  private:
   // The data point under a place in twips, as series 1..7 and point 1..101.
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
-  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                float maximum) const;
 
   QWidget* mainWindow_;
   platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};

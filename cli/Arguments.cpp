@@ -1,7 +1,12 @@
+#include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 #include "Invocation.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -9,13 +14,21 @@ namespace {
 
 // Large enough for a poster, small enough that an image of it fits in memory.
 constexpr int kLargestSide = 10000;
+// Device pixel ratios of the screens in use.
+constexpr double kLargestScale = 4;
 
-std::optional<Action> CommandNamed(const QString& word) {
-  if (word == QStringLiteral("check")) return Action::Check;
-  if (word == QStringLiteral("list")) return Action::List;
-  if (word == QStringLiteral("chart")) return Action::Chart;
-  if (word == QStringLiteral("help")) return Action::Help;
-  return std::nullopt;
+bool CommandNamed(const QString& word, Action& action) {
+  static const std::pair<const char*, Action> kCommands[] = {
+      {"check", Action::Check}, {"list", Action::List},       {"chart", Action::Chart},
+      {"info", Action::Info},   {"compare", Action::Compare}, {"report", Action::Report},
+      {"help", Action::Help}};
+  for (const auto& [name, named] : kCommands) {
+    if (word == QLatin1String(name)) {
+      action = named;
+      return true;
+    }
+  }
+  return false;
 }
 
 std::optional<QSize> SizeOf(const QString& text) {
@@ -27,118 +40,16 @@ std::optional<QSize> SizeOf(const QString& text) {
   return size;
 }
 
-// Walks the words: options may stand anywhere before "--".
-class Parser {
- public:
-  explicit Parser(const QStringList& words) : words_(words) {}
-  Parsed Run();
-
- private:
-  bool Option(const QString& word);
-  // The value of an option given as "--name=value" or as the next word.
-  std::optional<QString> Value(const QString& word, const QString& name);
-  QString CheckOperands() const;
-  void Fail(const QString& error) {
-    if (result_.error.isEmpty()) result_.error = error;
-  }
-
-  const QStringList& words_;
-  qsizetype next_ = 0;
-  Parsed result_;
-  bool commandSeen_ = false;
-  bool helpAsked_ = false;
-  bool versionAsked_ = false;
-  bool outputGiven_ = false;
-  bool sizeGiven_ = false;
-};
-
-Parsed Parser::Run() {
-  Invocation& inv = result_.invocation;
-  bool optionsEnd = false;
-  while (next_ < words_.size()) {
-    const QString word = words_[next_++];
-    if (!optionsEnd && word == QStringLiteral("--")) {
-      optionsEnd = true;
-    } else if (!optionsEnd && word.startsWith(QLatin1Char('-')) && word.size() > 1) {
-      if (!Option(word)) Fail(QStringLiteral("unknown option '%1'").arg(word));
-    } else if (!commandSeen_) {
-      commandSeen_ = true;
-      const std::optional<Action> action = CommandNamed(word);
-      if (!action) Fail(QStringLiteral("unknown command '%1'").arg(word));
-      if (action == Action::Help) helpAsked_ = true;
-      inv.action = action.value_or(Action::Help);
-    } else {
-      inv.operands.append(word);
-    }
-  }
-  // Help and version win over anything else on the line, as users expect.
-  if (helpAsked_) {
-    return {Invocation{}, QString()};
-  }
-  if (versionAsked_) {
-    Invocation version;
-    version.action = Action::Version;
-    return {version, QString()};
-  }
-  if (!commandSeen_) Fail(QStringLiteral("no command given"));
-  if (inv.recursive && inv.action != Action::Check)
-    Fail(QStringLiteral("'--recursive' goes with check"));
-  if (inv.csv && inv.action != Action::List) Fail(QStringLiteral("'--csv' goes with list"));
-  if ((outputGiven_ || sizeGiven_) && inv.action != Action::Chart) {
-    Fail(QStringLiteral("'--output' and '--size' go with chart"));
-  }
-  Fail(CheckOperands());
-  return result_;
+// A plain decimal, as "1.5": no sign, exponent or locale's separator.
+std::optional<double> ScaleOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,6})?$"));
+  if (!shape.match(text).hasMatch()) return std::nullopt;
+  const double scale = text.toDouble();
+  if (scale < 1 || scale > kLargestScale) return std::nullopt;
+  return scale;
 }
 
-bool Parser::Option(const QString& word) {
-  Invocation& inv = result_.invocation;
-  const QString name = word.section(QLatin1Char('='), 0, 0);
-  if (word == QStringLiteral("--help") || word == QStringLiteral("-h")) {
-    helpAsked_ = true;
-  } else if (word == QStringLiteral("--version")) {
-    versionAsked_ = true;
-  } else if (word == QStringLiteral("--quiet") || word == QStringLiteral("-q")) {
-    inv.quiet = true;
-  } else if (word == QStringLiteral("--recursive") || word == QStringLiteral("-r")) {
-    inv.recursive = true;
-  } else if (word == QStringLiteral("--csv")) {
-    inv.csv = true;
-  } else if (name == QStringLiteral("--output") || word == QStringLiteral("-o")) {
-    const std::optional<QString> value = Value(word, name);
-    if (!value || value->isEmpty()) {
-      Fail(QStringLiteral("'%1' needs a file name").arg(name));
-    } else {
-      inv.output = *value;
-      outputGiven_ = true;
-    }
-  } else if (name == QStringLiteral("--size")) {
-    const std::optional<QString> value = Value(word, name);
-    const std::optional<QSize> size = value ? SizeOf(*value) : std::nullopt;
-    if (!size) {
-      Fail(QStringLiteral("'--size' needs WIDTHxHEIGHT in pixels, each from 1 to %1")
-               .arg(kLargestSide));
-    } else {
-      inv.size = *size;
-      sizeGiven_ = true;
-    }
-  } else {
-    return false;
-  }
-  return true;
-}
-
-std::optional<QString> Parser::Value(const QString& word, const QString& name) {
-  if (word.size() > name.size()) {
-    return name.startsWith(QStringLiteral("--")) ? std::optional(word.mid(name.size() + 1))
-                                                 : std::nullopt;
-  }
-  if (next_ >= words_.size()) return std::nullopt;
-  return words_[next_++];
-}
-
-QString Parser::CheckOperands() const {
-  const Invocation& inv = result_.invocation;
+QString CheckOperands(const Invocation& inv) {
   const qsizetype count = inv.operands.size();
   switch (inv.action) {
     case Action::Check:
@@ -150,7 +61,18 @@ QString Parser::CheckOperands() const {
       return QString();
     case Action::Chart:
       if (count != 1) return QStringLiteral("chart takes exactly one FILE");
-      if (!outputGiven_) return QStringLiteral("chart needs '-o OUT'");
+      if (inv.output.isEmpty()) return QStringLiteral("chart needs '-o OUT'");
+      return QString();
+    case Action::Info:
+      return count != 1 ? QStringLiteral("info takes exactly one FILE") : QString();
+    case Action::Compare:
+      return count != 2 ? QStringLiteral("compare takes a REF and a FILE") : QString();
+    case Action::Report:
+      if (count != 1) return QStringLiteral("report takes exactly one FILE");
+      if (inv.output.isEmpty()) return QStringLiteral("report needs '-o SHEET.pdf'");
+      if (!inv.output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        return QStringLiteral("'%1': the sheet is written as .pdf").arg(inv.output);
+      }
       return QString();
     case Action::Help:
     case Action::Version:
@@ -159,10 +81,126 @@ QString Parser::CheckOperands() const {
   return QString();
 }
 
+// The options every command knows. Each is parsed wherever it stands before
+// "--"; a short option takes its value joined ("-oOUT") or as the next word.
+struct Options {
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString()};
+  QCommandLineOption version{QStringLiteral("version"), QString()};
+  QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QString()};
+  QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}, QString()};
+  QCommandLineOption csv{QStringLiteral("csv"), QString()};
+  QCommandLineOption output{
+      {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
+  QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+  QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("F")};
+  QCommandLineOption reference{QStringLiteral("reference"), QString(), QStringLiteral("REF")};
+  QCommandLineOption marks{QStringLiteral("marks"), QString()};
+  QCommandLineOption tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("VOLTS")};
+
+  void AddTo(QCommandLineParser& parser) const {
+    parser.addOptions(
+        {help, version, quiet, recursive, csv, output, size, scale, reference, marks, tolerance});
+  }
+};
+
+// Volts written as a plain decimal, with a point or a comma: "0.05", "1", ",5".
+std::optional<double> VoltsOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)$"));
+  if (!shape.match(text).hasMatch()) return std::nullopt;
+  bool ok = false;
+  const double volts = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+  if (!ok || !std::isfinite(volts)) return std::nullopt;
+  return volts;
+}
+
+Parsed Usage(const QString& error) {
+  return {Invocation{}, error};
+}
+
 }  // namespace
 
 Parsed ParseArguments(const QStringList& words) {
-  return Parser(words).Run();
+  const Options options;
+  QCommandLineParser parser;
+  options.AddTo(parser);
+  // The parser takes the program's name first; it is not among the words.
+  const bool understood = parser.parse(QStringList{QStringLiteral("mirelda-crv")} + words);
+  const QStringList positional = parser.positionalArguments();
+  Action action = Action::Help;
+  const bool known = !positional.isEmpty() && CommandNamed(positional.first(), action);
+
+  // Help and version win over anything else on the line, as users expect,
+  // even over words that make no sense.
+  if (parser.isSet(options.help) || (known && action == Action::Help))
+    return {Invocation{}, QString()};
+  if (parser.isSet(options.version)) {
+    Invocation version;
+    version.action = Action::Version;
+    return {version, QString()};
+  }
+  // Its messages quote the words given.
+  if (!understood) return Usage(PrintableName(parser.errorText()));
+  if (positional.isEmpty()) return Usage(QStringLiteral("no command given"));
+  if (!known)
+    return Usage(QStringLiteral("unknown command '%1'").arg(PrintableName(positional.first())));
+
+  Invocation inv;
+  inv.action = action;
+  inv.operands = positional.mid(1);
+  inv.quiet = parser.isSet(options.quiet);
+  inv.recursive = parser.isSet(options.recursive);
+  inv.csv = parser.isSet(options.csv);
+  // Given twice, the last one counts.
+  if (parser.isSet(options.output)) {
+    inv.output = parser.values(options.output).constLast();
+    if (inv.output.isEmpty()) return Usage(QStringLiteral("'--output' needs a file name"));
+  }
+  if (parser.isSet(options.size)) {
+    const std::optional<QSize> size = SizeOf(parser.values(options.size).constLast());
+    if (!size) {
+      return Usage(QStringLiteral("'--size' needs WIDTHxHEIGHT in pixels, each from 1 to %1")
+                       .arg(kLargestSide));
+    }
+    inv.size = *size;
+  }
+  if (parser.isSet(options.scale)) {
+    inv.scale = ScaleOf(parser.values(options.scale).constLast());
+    if (!inv.scale) return Usage(QStringLiteral("'--scale' needs a number from 1 to 4"));
+    if (std::nearbyint(std::max(inv.size.width(), inv.size.height()) * *inv.scale) > kLargestSide) {
+      return Usage(QStringLiteral("'--size' times '--scale' gives more than %1 pixels a side")
+                       .arg(kLargestSide));
+    }
+  }
+  if (parser.isSet(options.reference)) {
+    inv.reference = parser.values(options.reference).constLast();
+    if (inv.reference.isEmpty()) return Usage(QStringLiteral("'--reference' needs a file name"));
+  }
+  inv.marks = parser.isSet(options.marks);
+  if (parser.isSet(options.tolerance)) {
+    inv.tolerance = VoltsOf(parser.values(options.tolerance).constLast());
+    if (!inv.tolerance) {
+      return Usage(QStringLiteral("'--tolerance' needs volts, a number such as 0.05"));
+    }
+  }
+
+  if (inv.recursive && inv.action != Action::Check)
+    return Usage(QStringLiteral("'--recursive' goes with check"));
+  if (inv.csv && inv.action != Action::List && inv.action != Action::Compare)
+    return Usage(QStringLiteral("'--csv' goes with list and compare"));
+  const bool drawn = inv.action == Action::Chart || inv.action == Action::Report;
+  if (parser.isSet(options.output) && !drawn)
+    return Usage(QStringLiteral("'--output' goes with chart and report"));
+  if ((parser.isSet(options.size) || inv.scale) && inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--size' and '--scale' go with chart"));
+  if (parser.isSet(options.reference) && !drawn)
+    return Usage(QStringLiteral("'--reference' goes with chart and report"));
+  if (inv.marks && inv.action != Action::Chart)
+    return Usage(QStringLiteral("'--marks' goes with chart (a report always has them)"));
+  if (inv.tolerance && inv.action != Action::Compare)
+    return Usage(QStringLiteral("'--tolerance' goes with compare"));
+  const QString operandError = CheckOperands(inv);
+  if (!operandError.isEmpty()) return Usage(operandError);
+  return {inv, QString()};
 }
 
 }  // namespace cli

@@ -1,26 +1,50 @@
-// chart: the chart window's picture of one file, written to a file.
+// chart: the chart window's picture of one file, written to a file, with the
+// reference run and the marks when asked for.
+#include <optional>
+
+#include "ChartExtras.h"
 #include "ChartFile.h"
 #include "Commands.h"
+#include "CurveSnapshot.h"
 #include "FileOutcome.h"
 #include "FrmChart.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
 int RunChart(const Invocation& inv, Output& out) {
+  const QString name = PrintableName(inv.output);
   const std::optional<ChartFormat> format = ChartFormatOf(inv.output);
   if (!format) {
-    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf").arg(inv.output));
+    out.Error(QStringLiteral("'%1': the chart is written as .png, .svg or .pdf").arg(name));
+    return kExitUsage;
+  }
+  // Lines and text have no pixels to scale.
+  if (inv.scale && *format != ChartFormat::Png) {
+    out.Error(QStringLiteral("'%1': '--scale' goes with a .png chart").arg(name));
     return kExitUsage;
   }
   HeadlessWindow window;
   const QString& file = inv.operands.at(0);
+  // The reference first: the chart is built from the tables, which must hold the file.
+  std::optional<CurveSnapshot> reference;
+  if (!inv.reference.isEmpty()) {
+    if (!ReadOneFile(window, inv.reference, inv.quiet, out)) return kExitFailure;
+    reference = TakeSnapshot(inv.reference);
+  }
   if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
   // Built from the tables just read, as the viewer's chart window is.
   FrmChart chart;
+  if (reference || inv.marks) {
+    const CurveSnapshot curves = TakeSnapshot(file);
+    const ChartScale scale =
+        reference ? AddReference(chart, curves, *reference) : ScaleOver(curves, nullptr);
+    if (inv.marks) AddMarks(chart, curves, scale.sensorKind);
+  }
   QString error;
-  if (!WriteChart(chart, inv.size, *format, inv.output, error)) {
-    out.Error(QStringLiteral("%1: could not write the chart: %2").arg(inv.output, error));
+  if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {
+    out.Error(QStringLiteral("cannot write %1: %2").arg(name, error));
     return kExitFailure;
   }
   return kExitSuccess;

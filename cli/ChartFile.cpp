@@ -1,53 +1,61 @@
 #include "ChartFile.h"
 
+#include <QChartView>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "FrmChart.h"
+#include "OutputFile.h"
 
 namespace cli {
 
 namespace {
 
-// Drawn at the window's own resolution, so text keeps its size against the lines.
+// Drawn at the window's own resolution, so text keeps its size against the
+// lines, and with smoothed lines as the window draws them.
 bool Draw(FrmChart& chart, QPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
+  painter.setRenderHint(QPainter::Antialiasing);
   chart.PaintImage(painter);
   return painter.end();
 }
 
-bool WritePng(FrmChart& chart, QSize size, QSaveFile& file, QString& error) {
-  QImage image(size, QImage::Format_RGB32);
+bool WritePng(FrmChart& chart, QSize size, double scale, QIODevice& out, QString& error) {
+  QImage image(ScaledSize(size, scale), QImage::Format_RGB32);
   if (image.isNull()) {
     error = QStringLiteral("not enough memory for an image of this size");
     return false;
   }
+  // The chart is laid out at its size and drawn scale times finer.
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::white);
   if (!Draw(chart, image)) return false;
-  QImageWriter writer(&file, "png");
+  QImageWriter writer(&out, "png");
   if (writer.write(image)) return true;
   error = writer.errorString();
   return false;
 }
 
-bool WriteSvg(FrmChart& chart, QSize size, QSaveFile& file) {
+bool WriteSvg(FrmChart& chart, QSize size, QIODevice& out) {
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&out);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(), size));
   svg.setResolution(chart.logicalDpiX());
   svg.setTitle(chart.MSChart1().TitleText());
+  // The axes with their ranges and the series, as the chart view describes itself.
+  svg.setDescription(chart.MSChart1().widget()->accessibleDescription());
   return Draw(chart, svg);
 }
 
-bool WritePdf(FrmChart& chart, QSize size, QSaveFile& file) {
-  QPdfWriter pdf(&file);
+bool WritePdf(FrmChart& chart, QSize size, QIODevice& out) {
+  QPdfWriter pdf(&out);
   const int dpi = chart.logicalDpiX();
   pdf.setResolution(dpi);
   // One page the size of the window, so its pixels are the page's.
@@ -68,34 +76,40 @@ std::optional<ChartFormat> ChartFormatOf(const QString& path) {
   return std::nullopt;
 }
 
-bool WriteChart(FrmChart& chart, QSize size, ChartFormat format, const QString& path,
-                QString& error) {
-  chart.resize(size);
-  // The chart fills the client area, as it does once the window is shown.
-  chart.Form_Resize();
+QSize ScaledSize(QSize size, double scale) {
+  return {static_cast<int>(std::nearbyint(size.width() * scale)),
+          static_cast<int>(std::nearbyint(size.height() * scale))};
+}
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
+bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error) {
+  const QString problem = OutputFileProblem(path);
+  if (!problem.isEmpty()) {
+    error = problem;
     return false;
   }
-  bool written = false;
-  switch (format) {
-    case ChartFormat::Png:
-      written = WritePng(chart, size, file, error);
-      break;
-    case ChartFormat::Svg:
-      written = WriteSvg(chart, size, file);
-      break;
-    case ChartFormat::Pdf:
-      written = WritePdf(chart, size, file);
-      break;
-  }
-  if (written && file.commit()) return true;
-  if (error.isEmpty()) error = file.errorString();
-  if (error.isEmpty()) error = QStringLiteral("the chart could not be drawn");
-  file.cancelWriting();
-  return false;
+  chart.resize(request.size);
+  // The chart fills the client area, as it does once the window is shown.
+  chart.Form_Resize();
+  return WriteOutputFile(
+      path,
+      [&](QIODevice& out, QString& drawError) {
+        bool drawn = false;
+        switch (request.format) {
+          case ChartFormat::Png:
+            drawn = WritePng(chart, request.size, request.scale, out, drawError);
+            break;
+          case ChartFormat::Svg:
+            drawn = WriteSvg(chart, request.size, out);
+            break;
+          case ChartFormat::Pdf:
+            drawn = WritePdf(chart, request.size, out);
+            break;
+        }
+        if (!drawn && drawError.isEmpty())
+          drawError = QStringLiteral("the chart could not be drawn");
+        return drawn;
+      },
+      error);
 }
 
 }  // namespace cli

@@ -13,10 +13,19 @@ enum class ChartFormat { Png, Svg, Pdf };
 // The format a file name asks for by its extension, in any letter case.
 std::optional<ChartFormat> ChartFormatOf(const QString& path);
 
-// Writes what the chart window shows at the given size of its client area:
-// a bitmap, or lines and text for SVG and PDF. The file appears only whole:
-// on failure nothing is left behind, and error says why.
-bool WriteChart(FrmChart& chart, QSize size, ChartFormat format, const QString& path,
-                QString& error);
+struct ChartRequest {
+  ChartFormat format = ChartFormat::Png;
+  QSize size;          // of the window's client area, in its pixels
+  double scale = 1.0;  // PNG only: pixels of the image to one of the window
+};
+
+// The pixels of an image of size at scale, each side to the nearest.
+QSize ScaledSize(QSize size, double scale);
+
+// Writes what the chart window shows at the request's size of its client
+// area: a bitmap, or lines and text for SVG and PDF. The file appears only
+// whole, through WriteOutputFile: on failure an old file is kept, nothing is
+// left behind, and error says why.
+bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error);
 
 }  // namespace cli

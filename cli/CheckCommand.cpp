@@ -3,12 +3,15 @@
 #include "CrvFiles.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
 int RunCheck(const Invocation& inv, Output& out) {
   HeadlessWindow window;
   bool allRead = true;
+  int64_t read = 0;
+  int64_t refused = 0;
   const auto failed = [&](const QString& line) {
     allRead = false;
     out.Result(line);
@@ -18,6 +21,7 @@ int RunCheck(const Invocation& inv, Output& out) {
         operand, inv.recursive,
         [&](const QString& file) {
           const FileOutcome outcome = ReadCrvFile(window, file);
+          ++(outcome.success ? read : refused);
           if (!outcome.success) {
             failed(outcome.Line(file));
           } else if (!inv.quiet) {
@@ -25,8 +29,16 @@ int RunCheck(const Invocation& inv, Output& out) {
           }
         },
         [&](const QString& path, const QString& message) {
-          failed(path + QStringLiteral(": ") + message);
+          failed(PrintableName(path) + QStringLiteral(": ") + message);
         });
+  }
+  if (!inv.quiet) {
+    const int64_t files = read + refused;
+    out.Note(QStringLiteral("%1 %2: %3 read, %4 refused")
+                 .arg(files)
+                 .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+                 .arg(read)
+                 .arg(refused));
   }
   return allRead ? kExitSuccess : kExitFailure;
 }

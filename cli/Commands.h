@@ -15,5 +15,8 @@ inline constexpr int kExitUsage = 2;
 int RunCheck(const Invocation& inv, Output& out);
 int RunList(const Invocation& inv, Output& out);
 int RunChart(const Invocation& inv, Output& out);
+int RunInfo(const Invocation& inv, Output& out);
+int RunCompare(const Invocation& inv, Output& out);
+int RunReport(const Invocation& inv, Output& out);
 
 }  // namespace cli

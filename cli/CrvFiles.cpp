@@ -1,31 +1,78 @@
 #include "CrvFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <dirent.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "FileName.h"
 #include "StartName.h"
 
 namespace cli {
 
 namespace {
 
-void Walk(const QString& dirPath, const std::function<void(const QString&)>& file,
+using platform::DecodeFileName;
+using platform::EncodeFileName;
+
+const QString kUnreadable = QStringLiteral("Could not read directory!");
+
+bool IsDirectory(const QByteArray& path) {
+  struct stat info {};
+  return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+struct Entry {
+  QByteArray name;
+  unsigned char type;  // as readdir gives it; DT_UNKNOWN on some file systems
+};
+
+// The names in a directory, by their bytes (names need not be UTF-8), in
+// byte order; false when it cannot be read whole.
+bool ReadEntries(const QByteArray& path, std::vector<Entry>& entries) {
+  DIR* dir = ::opendir(path.constData());
+  if (dir == nullptr) return false;
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+      entries.push_back({QByteArray(entry->d_name), entry->d_type});
+    }
+  }
+  const bool whole = errno == 0;
+  ::closedir(dir);
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& a, const Entry& b) { return a.name < b.name; });
+  return whole;
+}
+
+void Walk(const QByteArray& dirPath, const std::function<void(const QString&)>& file,
           const std::function<void(const QString&, const QString&)>& problem) {
-  const QFileInfo info(dirPath);
-  // An unreadable directory would list as empty: its files would go unchecked unnoticed.
-  if (!info.isReadable() || !info.isExecutable()) {
-    problem(dirPath, QStringLiteral("Could not read directory!"));
+  std::vector<Entry> entries;
+  // A directory that cannot be read would list as empty: its files would go
+  // unchecked unnoticed.
+  if (!ReadEntries(dirPath, entries)) {
+    problem(DecodeFileName(dirPath), kUnreadable);
     return;
   }
-  const QFileInfoList entries = QDir(dirPath).entryInfoList(
-      QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-  const QString prefix = dirPath.endsWith(QLatin1Char('/')) ? dirPath : dirPath + QLatin1Char('/');
-  for (const QFileInfo& entry : entries) {
-    const QString path = prefix + entry.fileName();
-    if (entry.isDir()) {
-      if (!entry.isSymLink()) Walk(path, file, problem);
-    } else if (mainwindow::PassesCrvNameTest(entry.fileName())) {
-      file(path);
+  const QByteArray prefix = dirPath.endsWith('/') ? dirPath : dirPath + '/';
+  for (const Entry& entry : entries) {
+    const QByteArray path = prefix + entry.name;
+    unsigned char type = entry.type;
+    if (type == DT_UNKNOWN) {
+      struct stat info {};
+      if (::lstat(path.constData(), &info) == 0) {
+        type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+      }
+    }
+    // Linked directories are not entered, so no loop is walked.
+    if (type == DT_DIR) {
+      Walk(path, file, problem);
+    } else if (!(type == DT_LNK && IsDirectory(path)) &&
+               mainwindow::PassesCrvNameTest(DecodeFileName(entry.name))) {
+      file(DecodeFileName(path));
     }
   }
 }
@@ -35,13 +82,14 @@ void Walk(const QString& dirPath, const std::function<void(const QString&)>& fil
 void ForEachCrvFile(
     const QString& operand, bool recursive, const std::function<void(const QString& file)>& file,
     const std::function<void(const QString& path, const QString& message)>& problem) {
-  if (!QFileInfo(operand).isDir()) {
+  const QByteArray path = EncodeFileName(operand);
+  if (!IsDirectory(path)) {
     file(operand);
   } else if (!recursive) {
     problem(operand,
             QStringLiteral("Is a directory; give --recursive to check the CRV files in it"));
   } else {
-    Walk(operand, file, problem);
+    Walk(path, file, problem);
   }
 }
 

@@ -7,8 +7,10 @@ namespace cli {
 
 // Hands each file that one command-line operand names to file, in order: the
 // operand itself, or, for a directory with recursive set, every file under it
-// whose name ends in ".CRV" in any letter case, sorted by name within each
-// directory. Linked directories are not entered, so no loop is walked.
+// (hidden ones and those in hidden directories too) whose name ends in ".CRV"
+// in any letter case, in the byte order of the names within each directory.
+// Names are read by their bytes (FileName.h). Linked directories are not
+// entered, so no loop is walked.
 // What cannot be walked is handed to problem with a message: a directory
 // without recursive, a directory that cannot be read.
 void ForEachCrvFile(

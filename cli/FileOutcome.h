@@ -15,11 +15,17 @@ struct FileOutcome {
   // "Could not open file!", "Could not fully process FILE"; or the viewer's
   // refusal of a name that does not end in ".CRV".
   QString message;
+  // Why the reader stopped, printed after its message: 'field 4 "014772": a
+  // leading zero'. Empty when it says nothing more.
+  QString reason;
   // What the reader logs after a success: "Empty Up Samples INVALID!", ...
   QStringList warnings;
 
-  // "FILE: message warnings...", the file as it was named.
+  // "FILE: message: reason" or "FILE: message warnings...", the file as it
+  // was named, on one line (PrintableName.h).
   QString Line(const QString& file) const;
+  // The message and the reason alone, "Problem with F at line 43: field 4 ...", on one line.
+  QString Text() const;
 };
 
 // Reads one file into the tables exactly as the viewer reads a file named to

@@ -3,23 +3,30 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace cli {
 
-enum class Action { Help, Version, Check, List, Chart };
+enum class Action { Help, Version, Check, List, Chart, Info, Compare, Report };
 
 // What the command line asks for, once its words are understood.
 struct Invocation {
   Action action = Action::Help;
   bool quiet = false;
   bool recursive = false;  // check: walk directories for CRV files
-  bool csv = false;        // list: one row per height instead of list text
+  bool csv = false;        // list, compare: one row per height instead of text
+  bool marks = false;      // chart: target samples and elevation switches drawn
   // check: the files and directories; list: the file, then the curve if
-  // given; chart: the file.
+  // given; chart, info, report: the file; compare: the reference, then the file.
   QStringList operands;
-  QString output;  // chart: the file written
+  QString output;     // chart, report: the file written
+  QString reference;  // chart, report: the run drawn and compared beside the file
+  // compare: the largest difference in volts that still passes.
+  std::optional<double> tolerance;
   // chart: in pixels; the chart window's client area unless given.
   QSize size{625, 502};
+  // chart, PNG only: image pixels to one of the window, 1 to 4; 1 unless given.
+  std::optional<double> scale;
 };
 
 // An Invocation, or the usage error that stops the program with status 2.

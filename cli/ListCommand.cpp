@@ -6,6 +6,7 @@
 #include "CurveCsv.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -53,7 +54,7 @@ int RunList(const Invocation& inv, Output& out) {
     only = CurveNamed(inv.operands.at(1));
     if (!only) {
       out.Error(QStringLiteral("unknown curve '%1'; the curves are %2")
-                    .arg(inv.operands.at(1), CurveNames()));
+                    .arg(PrintableName(inv.operands.at(1)), CurveNames()));
       return kExitUsage;
     }
   }

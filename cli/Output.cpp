@@ -8,6 +8,11 @@ void Output::Error(const QString& line) {
   Write(stderr, QStringLiteral("mirelda-crv: ") + line);
 }
 
+void Output::Note(const QString& line) {
+  std::fflush(stdout);
+  Write(stderr, line);
+}
+
 void Output::Write(std::FILE* stream, const QString& line) {
   const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
   if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream) !=

@@ -12,6 +12,8 @@ class Output {
  public:
   void Result(const QString& line) { Write(stdout, line); }
   void Error(const QString& line);
+  // A line to standard error that is no warning: a count, said as it is.
+  void Note(const QString& line);
   // Flushes both streams; false when anything written was lost.
   bool Finish();
 

@@ -1,6 +1,7 @@
 // mirelda-crv: checks, lists and charts CRV files from the command line.
 #include <QApplication>
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "HelpText.h"
 #include "Invocation.h"
 #include "Output.h"
+#include "PrintableName.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ namespace {
 // user of a command-line program; its critical and fatal messages still are.
 void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(message));
+    std::fprintf(stderr, "mirelda-crv: %s\n", qPrintable(cli::PrintableName(message)));
   }
 }
 
@@ -34,6 +36,12 @@ int Run(const cli::Invocation& inv, cli::Output& out) {
       return cli::RunList(inv, out);
     case cli::Action::Chart:
       return cli::RunChart(inv, out);
+    case cli::Action::Info:
+      return cli::RunInfo(inv, out);
+    case cli::Action::Compare:
+      return cli::RunCompare(inv, out);
+    case cli::Action::Report:
+      return cli::RunReport(inv, out);
   }
   return cli::kExitUsage;
 }
@@ -43,6 +51,9 @@ int Run(const cli::Invocation& inv, cli::Output& out) {
 int main(int argc, char* argv[]) {
   // Qt sees no argument but the program's name, so none is taken as its option.
   platform::CommandLine commandLine(argc, argv);
+  // Beyond a file size limit a write fails and is reported like a full disk,
+  // instead of the signal ending the program half-way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   qInstallMessageHandler(QtMessages);
   cli::Output out;
   const cli::Parsed parsed = cli::ParseArguments(commandLine.Arguments().mid(1));
@@ -52,10 +63,11 @@ int main(int argc, char* argv[]) {
     out.Finish();
     return cli::kExitUsage;
   }
-  // Only the chart draws, with the widgets of the chart window: on the
+  // Only the chart and the sheet draw, with the widgets of the chart window: on the
   // offscreen platform, so it never needs or opens a display.
   std::unique_ptr<QCoreApplication> app;
-  if (parsed.invocation.action == cli::Action::Chart) {
+  const cli::Action action = parsed.invocation.action;
+  if (action == cli::Action::Chart || action == cli::Action::Report) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QApplication>(commandLine.QtArgc(), commandLine.QtArgv());
   } else {

@@ -1,9 +1,10 @@
 # The Debian package, built by CPack in the build directory: cpack -G DEB
-# (scripts/package). Its library dependencies come from dpkg-shlibdeps.
+# (scripts/package). Its library dependencies come from dpkg-shlibdeps; its
+# maintainer and changelog are settled when it is built (PackageTime.cmake).
+# cpack gets every value below as written (the regular expressions too).
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME mirelda)
 set(CPACK_PACKAGE_VENDOR Mirelda)
-set(CPACK_PACKAGE_CONTACT "Mirelda developers <mirelda@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://mirelda.example.org/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for lift load-weighing calibration curves")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Mirelda shows one CRV calibration file of a lift load-weighing system at a
@@ -21,4 +22,25 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # Liberation Sans stands in for the windows' Arial.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTime.cmake)
+set(CPACK_MIRELDA_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set(CPACK_MIRELDA_DOCDIR ${MIRELDA_DOCDIR})
+
+# The source archive (cmake --build build --target package_source): the
+# sources alone, without git's folder, build trees or fuzzing output.
+function(mirelda_regex_escape out text)
+  string(REGEX REPLACE "([][.*+?^$(){}|\\\\])" "\\\\\\1" escaped "${text}")
+  set(${out} "${escaped}" PARENT_SCOPE)
+endfunction()
+mirelda_regex_escape(source_root "${PROJECT_SOURCE_DIR}")
+mirelda_regex_escape(binary_root "${PROJECT_BINARY_DIR}")
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME mirelda-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES
+  "^${binary_root}/"
+  "^${source_root}/\\.git(/|$)"
+  "^${source_root}/build[^/]*/"
+  "^${source_root}/out/"
+  "^${source_root}/fuzz-corpus-work/"
+  "\\.png\\.tmp$")
 include(CPack)

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "CURVEroutines.h"
+#include "CrvRules.h"
 #include "CurveTables.h"
 #include "FakeCurveWindow.h"
 
@@ -71,12 +72,18 @@ void CheckOutcome() {
       Check(log.last() == QStringLiteral("Problem at line ") + number + QStringLiteral("!"),
             "problem box and status line name the same line");
       Check(number.toInt() >= 1 && number.toInt() <= 32768, "problem line in range");
+      // Why it stopped: a rule of a line, at that line.
+      Check(LastReadProblem.rule > CrvRule::ReadError && LastReadProblem.line == number.toInt(),
+            "a line's rule names the problem line");
     } else {
       Check(warning == QStringLiteral("Could not fully process ") + path, "known warning text");
       Check(log.size() == 2, "no status line after an unfinished read");
+      Check(LastReadProblem.rule >= CrvRule::NoHeader && LastReadProblem.rule <= CrvRule::ReadError,
+            "an unfinished read says why");
     }
   } else {
     Check(!log.last().startsWith(QStringLiteral("Problem")), "no problem line on success");
+    Check(LastReadProblem.rule == CrvRule::None, "no reason after a success");
     for (int16_t code = kDynamic; code <= kEmptyDown; ++code) {
       Check(window->ListData(code).ListCount() == kLastHeight + 2, "curve list length");
     }

@@ -181,6 +181,9 @@ void FrmCURVE::SetTabOrder() {
 }
 
 bool FrmCURVE::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && ChartPlacementExposed(watched)) {
+    watched->removeEventFilter(this);
+  }
   // The status box would take Ctrl+X as Cut; the window's File, Quit key wins.
   if (watched == txtStatus_.widget() && event->type() == QEvent::ShortcutOverride) {
     const auto* key = static_cast<QKeyEvent*>(event);

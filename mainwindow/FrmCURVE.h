@@ -75,7 +75,6 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -83,6 +82,9 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   void BuildMenus();
   void SetTabOrder();
   void LoadChart();
+  void ShowChartOnScreen();
+  // A window the chart's placement waits for is on the screen: places it.
+  bool ChartPlacementExposed(QObject* watched);
   void AcceptFileDropsOn(QWidget* window);
   void ChartClosedByUser();
 
@@ -101,8 +103,9 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   platform::CommonDialog dlgCommonDialog_;
 
   QPointer<FrmChart> chart_;
-  // A chart loaded before this window was shown comes up with it.
+  // A chart loaded before this window was shown comes up once it is on the
+  // screen.
   bool chartAwaitsMainWindow_ = false;
-  // This window is not framed yet: the chart goes beside it when it is.
-  bool placingChart_ = false;
+  // The chart window is shown but not yet on the screen, so not yet framed.
+  bool chartAwaitsFrame_ = false;
 };

@@ -1,7 +1,7 @@
 // The chart window's life beside the main window: loaded, shown, placed and
 // unloaded.
-#include <QMoveEvent>
 #include <QShowEvent>
+#include <QWindow>
 
 #include "FrmCURVE.h"
 #include "FrmChart.h"
@@ -10,11 +10,22 @@ void FrmCURVE::ShowChart() {
   if (!ChartLoaded()) LoadChart();
   if (!isVisible()) {
     // At start-up the window system places this window first; the chart
-    // comes up beside it right after.
+    // comes up beside it once it is on the screen.
     chartAwaitsMainWindow_ = true;
     return;
   }
+  ShowChartOnScreen();
+}
+
+void FrmCURVE::ShowChartOnScreen() {
+  chart_->PlaceOnScreen();
   chart_->show();
+  // A window manager frames the chart window when it first puts it on the
+  // screen: then its frame is known and it is placed once more. Moves of
+  // either window after that are the user's; the chart stays put until the
+  // next load.
+  chartAwaitsFrame_ = true;
+  chart_->windowHandle()->installEventFilter(this);
 }
 
 void FrmCURVE::UnloadChart() {
@@ -36,22 +47,28 @@ void FrmCURVE::ChartClosedByUser() {
 
 void FrmCURVE::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (event->spontaneous()) return;
-  // A window manager frames this window only after it is shown; until then
-  // its right edge is not where it will be.
-  placingChart_ = frameGeometry() == geometry();
-  if (ChartLoaded() && chartAwaitsMainWindow_) {
-    chartAwaitsMainWindow_ = false;
-    chart_->PlaceBesideMainWindow();
-    chart_->show();
-  }
+  // A window manager places and frames this window before it first puts it
+  // on the screen; until then its frame is not where it will be.
+  if (!event->spontaneous() && chartAwaitsMainWindow_) windowHandle()->installEventFilter(this);
 }
 
-void FrmCURVE::moveEvent(QMoveEvent* event) {
-  QMainWindow::moveEvent(event);
-  if (!placingChart_ || !ChartLoaded() || !chart_->isVisible()) return;
-  // The window system has placed or framed this window: the chart follows
-  // once, then stays where the user puts it.
-  chart_->PlaceBesideMainWindow();
-  placingChart_ = frameGeometry() == geometry();
+bool FrmCURVE::ChartPlacementExposed(QObject* watched) {
+  const auto* window = qobject_cast<QWindow*>(watched);
+  if (window == nullptr || !window->isExposed()) return false;
+  if (watched == windowHandle() && chartAwaitsMainWindow_) {
+    chartAwaitsMainWindow_ = false;
+    if (!ChartLoaded()) return true;
+    // At start-up the keyboard stays with the main window.
+    chart_->setAttribute(Qt::WA_ShowWithoutActivating);
+    ShowChartOnScreen();
+    chart_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    activateWindow();
+    return true;
+  }
+  if (ChartLoaded() && watched == chart_->windowHandle() && chartAwaitsFrame_) {
+    chartAwaitsFrame_ = false;
+    chart_->PlaceOnScreen();
+    return true;
+  }
+  return false;
 }

@@ -58,6 +58,15 @@ void FrmCURVE::ListSelect_Click(int16_t index) {
   ListData(index).SetVisible(true);
 }
 
+namespace {
+
+// Where no printer serves, the chart can still be taken away.
+const QString kWithoutPrinter = QStringLiteral(
+    "\n\nCtrl+C in the chart window copies the chart, to paste it into a report; "
+    "mirelda-crv chart FILE -o chart.pdf writes it to a file.");
+
+}  // namespace
+
 void FrmCURVE::mnuFilePrintChart_Click() {
   // The user may have closed the chart window: rebuild it, hidden, to print it.
   if (!ChartLoaded()) LoadChart();
@@ -67,11 +76,13 @@ void FrmCURVE::mnuFilePrintChart_Click() {
       break;
     case platform::PrintResult::NoPrinter:
       platform::ShowMessage(
-          QStringLiteral("No default printer is set up: the chart was not printed."));
+          QStringLiteral("No default printer is set up: the chart was not printed.") +
+          kWithoutPrinter);
       break;
     case platform::PrintResult::Failed:
       platform::ShowMessage(
-          QStringLiteral("The printer could not be used: the chart was not printed."));
+          QStringLiteral("The printer could not be used: the chart was not printed.") +
+          kWithoutPrinter);
       break;
   }
 }

@@ -32,7 +32,7 @@ QString AboutText() {
              .arg(AppInfo::kMinor)
              .arg(AppInfo::kRevision) +
          kCrLf + kCrLf + AppInfo::Copyright() + kCrLf + kCrLf + QStringLiteral("More info: ") +
-         AppInfo::WebAddress();
+         AppInfo::MoreInfo();
 }
 
 }  // namespace mainwindow

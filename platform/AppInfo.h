@@ -12,7 +12,9 @@ struct AppInfo {
   static constexpr int kRevision = 0;
   // The version information carries no copyright text.
   static QString Copyright() { return QString(); }
-  static QString WebAddress() { return QStringLiteral("https://mirelda.example.org/"); }
+  // Mirelda has no web site: its manual page is where an installed program
+  // tells more, and points on to the rest of its documentation.
+  static QString MoreInfo() { return QStringLiteral("man mirelda"); }
 };
 
 }  // namespace platform

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
-#include <cassert>
+#include <cstdlib>
 #include <memory>
 
 namespace platform {
 
 // A fixed run of controls addressed by index First..Last, like the control
-// arrays of the window layout (the lists and option buttons 240..247).
+// arrays of the window layout (the lists and option buttons 240..247). An
+// index outside it stops the program in every build, as a table's does.
 template <typename Control, int First, int Last>
 class ControlArray {
  public:
@@ -16,11 +17,11 @@ class ControlArray {
   static constexpr bool Contains(int index) { return index >= First && index <= Last; }
 
   Control& operator()(int index) const {
-    assert(Contains(index));
+    if (!Contains(index)) std::abort();
     return *controls_[static_cast<std::size_t>(index - First)];
   }
   void Set(int index, std::unique_ptr<Control> control) {
-    assert(Contains(index));
+    if (!Contains(index)) std::abort();
     controls_[static_cast<std::size_t>(index - First)] = std::move(control);
   }
 

@@ -33,6 +33,18 @@ void FakeCurveWindow::PrintMessage(const QString& msg, int16_t newlineflag) {
                 (newlineflag ? QString() : QStringLiteral("<no newline>")));
 }
 
+void FakeCurveWindow::Refresh() {
+  QString shown;
+  for (const int code : VisibleLists()) {
+    const platform::ListBox& list = lists_(static_cast<int16_t>(code));
+    shown += QStringLiteral(" %1:%2%3")
+                 .arg(code)
+                 .arg(list.ListIndex())
+                 .arg(list.Selected(list.ListIndex()) ? QStringLiteral("*") : QString());
+  }
+  events.append(QStringLiteral("repaint:") + shown);
+}
+
 QStringList FakeCurveWindow::Lines(int16_t code) {
   QStringList lines;
   platform::ListBox& list = lists_(code);

@@ -17,9 +17,10 @@
 // A stand-in main window for the calibration routines: real list boxes, option
 // buttons and menu item in a widget that is never shown. It records, in one
 // sequence, the status lines ("log: ..."), message boxes ("box: ..." or
-// "warn: ..." with the exclamation icon) and chart calls, so tests can check
-// their order. A click on an option button is recorded ("click: code") and
-// shows no list: that is the main window's click handling.
+// "warn: ..." with the exclamation icon), chart calls and repaints
+// ("repaint: " and each visible list as code:current line, "*" when that line
+// is marked), so tests can check their order. A click on an option button is recorded ("click:
+// code") and shows no list: that is the main window's click handling.
 class FakeCurveWindow : public CURVEroutines::CurveWindow {
  public:
   FakeCurveWindow();
@@ -31,7 +32,7 @@ class FakeCurveWindow : public CURVEroutines::CurveWindow {
   void PrintMessage(const QString& msg, int16_t newlineflag) override;
   void ShowChart() override { events.append(QStringLiteral("chart: show")); }
   void UnloadChart() override { events.append(QStringLiteral("chart: unload")); }
-  void Refresh() override {}
+  void Refresh() override;
 
   // The lines of a list, a selected line prefixed with "*".
   QStringList Lines(int16_t code);

@@ -207,6 +207,34 @@ class TestReaderState : public QObject {
     QCOMPARE(window.events, QStringList{});
   }
 
+  // A point pressed on the chart: its curve's list alone, the line current
+  // and flashed, each state of its mark repainted at once.
+  void pointSelection_data() {
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("unmarked line")
+        << 1 << 51 << QStringList{"click: 242", "repaint: 242:51*", "repaint: 242:51"};
+    QTest::newRow("marked line") << 1 << 11
+                                 << QStringList{"click: 242", "repaint: 242:11",
+                                                "repaint: 242:11*"};
+    QTest::newRow("difference curve, last line")
+        << 6 << 100 << QStringList{"click: 247", "repaint: 247:100*", "repaint: 247:100"};
+  }
+  void pointSelection() {
+    QFETCH(int, series);
+    QFETCH(int, line);
+    QFETCH(QStringList, events);
+    QTemporaryDir dir;
+    FakeCurveWindow window;
+    CrvBuilder crv;
+    crv.trailer = {"Loaded Up Samples", "10%,1"};
+    Read(dir, crv);
+    window.events.clear();
+    ShowCurvePoint(static_cast<int16_t>(series), static_cast<int16_t>(line));
+    QCOMPARE(window.events, events);
+  }
+
   void germanLists() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTemporaryDir dir;

@@ -1,11 +1,18 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
-// numbers it writes and how many divisions a label spans.
+// numbers it writes, how many divisions a label spans and where labels are
+// anchored, the tick marks, what the pointer is on, where the legend goes and
+// where the chart window goes beside the main window.
 #include <QLocale>
+#include <QRect>
 #include <QTest>
+#include <cmath>
 
-#include "ChartLabelStep.h"
+#include "AxisRules.h"
+#include "ChartPlacement.h"
 #include "ChartScaling.h"
 #include "GeneralNumber.h"
+#include "HitTest.h"
+#include "LegendRules.h"
 
 using platform::ChartGrid;
 
@@ -33,6 +40,8 @@ class ChartScaling : public QObject {
                                                 << "PRESSURE" << 0.62f << 0.f << 1.f;
     QTest::newRow("97..100 do not widen") << 20000 << "3:97:29000"
                                           << "STRAIN" << 113.28f << 78.f << 79.f;
+    QTest::newRow("96 widens") << 20000 << "3:96:29000"
+                               << "STRAIN" << 113.28f << 78.f << 114.f;
     QTest::newRow("all zero") << 0 << ""
                               << "PRESSURE" << 0.f << 0.f << 0.f;
     QTest::newRow("at most 0.01") << 131 << ""
@@ -41,6 +50,8 @@ class ChartScaling : public QObject {
                                  << "PRESSURE" << 4.49f << 0.f << 4.5f;
     QTest::newRow("4.51 to 5") << 0 << "4:9:59113"
                                << "PRESSURE" << 4.51f << 0.f << 5.f;
+    QTest::newRow("exactly 10 is narrow, from 0") << 65536 << "5:9:131072"
+                                                  << "PRESSURE" << 10.f << 0.f << 10.f;
     QTest::newRow("10.05 to 10") << 0 << "5:9:131727"
                                  << "PRESSURE" << 10.05f << 0.f << 10.f;
     QTest::newRow("10.1 to 11") << 0 << "5:9:132383"
@@ -114,6 +125,7 @@ class ChartScaling : public QObject {
     QTest::newRow("44 to 116 mV") << qint64(144) << 400.0 << qint64(20);
     QTest::newRow("just fits at 4") << qint64(100) << 700.0 << qint64(4);
     QTest::newRow("no room: one label") << qint64(144) << 0.0 << qint64(200);
+    QTest::newRow("no room: the top label kept") << qint64(4) << 0.0 << qint64(4);
     QTest::newRow("absurd range") << qint64(655360) << 400.0 << qint64(100000);
   }
 
@@ -122,6 +134,178 @@ class ChartScaling : public QObject {
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
     QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
+  }
+
+  // Row labels: the smallest divisor of the 10 intervals that leaves a label's
+  // height (12) between labels 22 wide.
+  void categoryLabelEvery_data() {
+    QTest::addColumn<int>("intervals");
+    QTest::addColumn<double>("plotWidth");
+    QTest::addColumn<int>("every");
+    QTest::newRow("all fit") << 10 << 340.0 << 1;
+    QTest::newRow("just short") << 10 << 339.0 << 2;
+    QTest::newRow("every 50") << 10 << 100.0 << 5;
+    QTest::newRow("the ends alone") << 10 << 10.0 << 10;
+    QTest::newRow("a prime number of them") << 7 << 100.0 << 7;
+  }
+
+  void categoryLabelEvery() {
+    QFETCH(int, intervals);
+    QFETCH(double, plotWidth);
+    QFETCH(int, every);
+    QCOMPARE(platform::CategoryLabelEvery(intervals, plotWidth, 22.0, 12.0), every);
+  }
+
+  // Value tick marks on a plot from y 0 to plotHeight: all half units while
+  // they stay 2 px apart, else under the labels (anchored on round values).
+  void tickMarks_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("plotHeight");
+    QTest::addColumn<qint64>("labelEvery");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("first");  // the lowest value with a tick mark
+    QTest::newRow("2 px apart: every half unit") << -3.0 << 13.0 << 64.0 << qint64(4) << 33 << -3.0;
+    QTest::newRow("closer: under the labels") << -3.0 << 13.0 << 63.0 << qint64(4) << 8 << -2.0;
+    QTest::newRow("labels from the minimum") << -4.0 << 12.0 << 40.0 << qint64(4) << 9 << -4.0;
+    QTest::newRow("above 32767 divisions")
+        << -10000.5 << 10000.0 << 1e6 << qint64(10000) << 5 << -10000.0;
+  }
+
+  void tickMarks() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(double, plotHeight);
+    QFETCH(qint64, labelEvery);
+    QFETCH(int, count);
+    QFETCH(double, first);
+    platform::TickLayout layout;
+    layout.plot = QRectF(0, 0, 100, plotHeight);
+    layout.range = {low, high, static_cast<int64_t>(std::nearbyint((high - low) * 2))};
+    layout.labelEvery = labelEvery;
+    layout.labelAnchor = platform::LabelAnchor(layout.range);
+    QList<double> values;
+    for (const QLineF& mark : platform::TickMarks(layout)) {
+      if (mark.dy() == 0) values << low + (plotHeight - mark.y1()) / plotHeight * (high - low);
+    }
+    QCOMPARE(values.size(), count);
+    QCOMPARE(values.front(), first);
+  }
+
+  // A legend of 7 entries of 100 x 18 in a chart, its parts 20 from the edges.
+  void legend_data() {
+    QTest::addColumn<QSizeF>("chart");
+    QTest::addColumn<bool>("below");
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<QPointF>("second");  // the second entry's corner
+    QTest::newRow("as designed: right")
+        << QSizeF(625, 502) << false << QRectF(505, 188, 100, 126) << QPointF(505, 206);
+    QTest::newRow("a third of the width: right")
+        << QSizeF(340, 502) << false << QRectF(220, 188, 100, 126) << QPointF(220, 206);
+    QTest::newRow("narrower: below in rows")
+        << QSizeF(339, 502) << true << QRectF(69.5, 410, 200, 72) << QPointF(169.5, 410);
+    QTest::newRow("too low for the column: below")
+        << QSizeF(625, 165) << true << QRectF(62.5, 109, 500, 36) << QPointF(162.5, 109);
+  }
+
+  void legend() {
+    QFETCH(QSizeF, chart);
+    QFETCH(bool, below);
+    QFETCH(QRectF, rect);
+    QFETCH(QPointF, second);
+    const platform::LegendLayout layout =
+        platform::LayOutLegend(QRectF(QPointF(), chart), QSizeF(100, 18), 7, 20);
+    QCOMPARE(layout.below, below);
+    QCOMPARE(layout.rect, rect);
+    QCOMPARE(layout.entries.size(), std::size_t{7});
+    QCOMPARE(layout.entries[1], second);
+  }
+
+  // Screen, main window frame and chart frame (627 x 527 unless cut) in
+  // pixels: both frames where the rule puts them.
+  void placement_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("main");  // the main frame, 522 x 404, at first
+    QTest::addColumn<QPoint>("mainAfter");
+    QTest::addColumn<QRect>("chart");
+    const QSize chart(627, 527);
+    QTest::newRow("beside, as it fits") << QRect(0, 0, 1366, 768) << QPoint(100, 50)
+                                        << QPoint(100, 50) << QRect(QPoint(622, 50), chart);
+    QTest::newRow("left just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 100)
+                                      << QPoint(217, 100) << QRect(QPoint(739, 100), chart);
+    QTest::newRow("left and up just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 336)
+                                             << QPoint(217, 241) << QRect(QPoint(739, 241), chart);
+    QTest::newRow("no room: least overlap") << QRect(0, 0, 1024, 768) << QPoint(493, 336)
+                                            << QPoint(0, 241) << QRect(QPoint(397, 0), chart);
+    QTest::newRow("as little above as below: the nearer")
+        << QRect(0, 0, 1000, 1000) << QPoint(100, 298) << QPoint(0, 298)
+        << QRect(QPoint(373, 473), chart);
+    QTest::newRow("past the left edge: left alone")
+        << QRect(0, 0, 1024, 768) << QPoint(-100, 0) << QPoint(-100, 0)
+        << QRect(QPoint(397, 241), chart);
+    QTest::newRow("chart taller than the screen: cut")
+        << QRect(0, 0, 800, 500) << QPoint(0, 0) << QPoint(0, 0) << QRect(173, 0, 627, 500);
+    QTest::newRow("a second screen") << QRect(1366, 0, 1024, 768) << QPoint(1866, 300)
+                                     << QPoint(1366, 241) << QRect(QPoint(1763, 0), chart);
+  }
+
+  void placement() {
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, main);
+    QFETCH(QPoint, mainAfter);
+    QFETCH(QRect, chart);
+    const chartwindow::FramePlaces places =
+        chartwindow::PlaceChartBeside(screen, QRect(main, QSize(522, 404)), QSize(627, 527));
+    QCOMPARE(places.main, QRect(mainAfter, QSize(522, 404)));
+    QCOMPARE(places.chart, chart);
+  }
+
+  // The division nearest 0 (of two as near, the even one from the minimum).
+  void labelAnchor_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("anchor");
+    QTest::newRow("round values below the range") << 46.0 << 109.0 << 0.0;
+    QTest::newRow("a tie goes to the even division") << 0.25 << 1.25 << 0.25;
+  }
+
+  void labelAnchor() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(double, anchor);
+    QCOMPARE(platform::LabelAnchor({low, high, static_cast<int64_t>(2 * (high - low))}), anchor);
+  }
+
+  // Plot 10..110 both ways, legend right of it; series 1 has points at
+  // (50,50), (60,50) and one clipped above the plot at (70,5), series 2 at (53,50).
+  void hitTest_data() {
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("point");
+    QTest::newRow("on a point") << QPointF(60, 50) << 7 << 1 << 2;
+    QTest::newRow("at the hit distance") << QPointF(60, 54) << 7 << 1 << 2;
+    QTest::newRow("beyond it") << QPointF(60, 54.5) << 4 << 0 << 0;
+    QTest::newRow("two close: the nearest") << QPointF(51, 50) << 7 << 1 << 1;
+    QTest::newRow("as near: the top one") << QPointF(51.5, 50) << 7 << 2 << 1;
+    QTest::newRow("clipped point") << QPointF(70, 5) << 1 << 0 << 0;
+    QTest::newRow("legend") << QPointF(120, 50) << 3 << 0 << 0;
+    QTest::newRow("left axis") << QPointF(5, 50) << 9 << 0 << 0;
+    QTest::newRow("elsewhere") << QPointF(140, 50) << 0 << 0 << 0;
+  }
+
+  void hitTest() {
+    QFETCH(QPointF, at);
+    QFETCH(int, part);
+    QFETCH(int, series);
+    QFETCH(int, point);
+    const std::vector<std::vector<QPointF>> points = {
+        {QPointF(50, 50), QPointF(60, 50), QPointF(70, 5)}, {QPointF(53, 50)}};
+    const platform::ChartPartHit hit =
+        platform::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
+    QCOMPARE(static_cast<int>(hit.part), part);
+    QCOMPARE(hit.index1, series);
+    QCOMPARE(hit.index2, point);
   }
 };
 

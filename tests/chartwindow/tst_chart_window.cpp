@@ -1,19 +1,27 @@
 // The chart window on the example files, through the real main window: what
 // it plots and labels, and what the mouse reads out and selects over it.
+#include <QAccessible>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsPathItem>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "CURVEroutines.h"
 #include "CurveTables.h"
@@ -32,6 +40,27 @@ QPoint PointPlace(FrmChart& chart, int series, int height) {
   auto* line = static_cast<QLineSeries*>(c->series().at(series - 1));
   const QPointF at = c->mapToPosition(line->at(height), line);
   return chart.MSChart1().widget()->mapFromScene(c->mapToScene(at));
+}
+
+// The heights under the tick marks drawn below the plot.
+QList<int> HeightTicks(FrmChart& chart) {
+  QChart* c = chart.MSChart1().chart();
+  QList<int> heights;
+  for (QGraphicsItem* item : c->childItems()) {
+    auto* ticks = dynamic_cast<QGraphicsPathItem*>(item);
+    if (!ticks) continue;
+    const QPainterPath& path = ticks->path();
+    for (int i = 0; i + 1 < path.elementCount(); i += 2) {
+      const QPointF from = path.elementAt(i);
+      const QPointF to = path.elementAt(i + 1);
+      if (from.x() != to.x() || std::min(from.y(), to.y()) < c->plotArea().bottom()) continue;
+      const double h = c->mapToValue(from, c->series().first()).x();
+      if (std::abs(h - std::nearbyint(h)) > 0.01) return {-1};
+      heights << static_cast<int>(std::nearbyint(h));
+    }
+  }
+  std::sort(heights.begin(), heights.end());
+  return heights;
 }
 
 QList<int> Marks(platform::ListBox& list) {
@@ -73,18 +102,22 @@ class ChartWindow : public QObject {
     QTest::addColumn<double>("maximum");
     QTest::addColumn<int>("divisions");
     QTest::addColumn<QList<double>>("at50");  // the seven series at height 50
+    QTest::addColumn<double>("labelStep");    // between value labels at the window's size
     QTest::newRow("strain") << "strain-car1.CRV"
                             << "STRAIN (mV)" << 46.0 << 109.0 << 126
-                            << QList<double>{77.16, 102.47, 52.53, 100.75, 51.38, 49.94, 49.38};
+                            << QList<double>{77.16, 102.47, 52.53, 100.75, 51.38, 49.94, 49.38}
+                            << 5.0;
     QTest::newRow("pressure") << "pressure-car2.CRV"
                               << "PRESSURE (V)" << 0.0 << 2.5 << 5
-                              << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42};
+                              << QList<double>{1.56, 1.58, 1.18, 1.63, 1.21, 0.40, 0.42} << 0.5;
+    QTest::newRow("0 to 5 V") << Write("five.CRV", "65535,0,0,0,0") << "PRESSURE (V)" << 0.0 << 5.0
+                              << 10 << QList<double>{5, 0, 0, 0, 0, 0, 0} << 0.5;
     // An empty range is drawn half a unit high; an absurd one stays legible.
-    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0
-                              << 0 << QList<double>{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("all zero") << Write("zero.CRV", "0,0,0,0,0") << "PRESSURE (V)" << 0.0 << 0.0 << 0
+                              << QList<double>{0, 0, 0, 0, 0, 0, 0} << 0.5;
     QTest::newRow("32-bit extremes")
         << Write("extremes.CRV", "2147483647,-2147483648,0,0,0") << "PRESSURE (V)" << -163840.0
-        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0};
+        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0} << 50000.0;
   }
 
   void plotsTheExample() {
@@ -94,6 +127,7 @@ class ChartWindow : public QObject {
     QFETCH(double, maximum);
     QFETCH(int, divisions);
     QFETCH(QList<double>, at50);
+    QFETCH(double, labelStep);
     FrmChart& chart = Load(file);
     QChart* c = chart.MSChart1().chart();
 
@@ -106,7 +140,11 @@ class ChartWindow : public QObject {
       QCOMPARE(line->count(), 101);
       QCOMPARE(line->at(50).x(), 50.0);
       QCOMPARE(float(line->at(50).y()), float(at50[s]));
+      // The two empty curves dashed, the others solid.
+      QCOMPARE(line->pen().style(), s == 2 || s == 4 ? Qt::DashLine : Qt::SolidLine);
     }
+    auto* x = static_cast<QCategoryAxis*>(c->axes(Qt::Horizontal).first());
+    QCOMPARE(QPointF(x->min(), x->max()), QPointF(0, 100));
 
     auto* y = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
     QCOMPARE(y->titleText(), axisTitle);
@@ -122,39 +160,69 @@ class ChartWindow : public QObject {
                  .arg(kSeries.join(QStringLiteral(", "))));
 
     // Labels as drawn: " 0" .. " 100" under the plot, and value labels that
-    // lie within the range and do not overlap.
-    QStringList drawn;
-    QStringList heightLabels;
-    QList<QRectF> valueLabels;
-    for (QGraphicsItem* item : c->scene()->items()) {
-      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
-      if (!text || !text->isVisible()) continue;
-      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
-      QVERIFY2(!label.contains(QStringLiteral("...")), "no text is cut short");
-      const QRectF box = text->sceneBoundingRect();
-      bool number = false;
-      const double value = label.toDouble(&number);
-      drawn << label;
-      if (label.startsWith(QLatin1Char(' '))) {
-        heightLabels << label;
-      } else if (number && box.right() <= c->plotArea().left()) {
-        QVERIFY2(value >= y->min() && value <= y->max(), qPrintable(label));
-        for (const QRectF& other : valueLabels) QVERIFY(!box.intersects(other));
-        valueLabels << box;
-      }
-    }
-    QVERIFY(drawn.contains(title));
-    QVERIFY(drawn.contains(axisTitle));
-    heightLabels.sort();
+    // lie within the range, one step apart on whole multiples of it (the top
+    // one included when it is one), and do not overlap.
+    const Drawn drawn = DrawnLabels(chart);
+    QVERIFY(drawn.texts.contains(title));
+    QVERIFY(drawn.texts.contains(axisTitle));
+    for (const QString& text : drawn.texts) QVERIFY2(!text.contains(QStringLiteral("...")), "cut");
     QStringList expected;
     for (int h = 0; h <= 100; h += 10) expected << QStringLiteral(" %1").arg(h);
     expected.sort();
-    QCOMPARE(heightLabels, expected);
-    QVERIFY(valueLabels.size() >= 2);
+    QCOMPARE(drawn.heights.keys(), expected);
+    QVERIFY(drawn.values.size() >= 2);
+    const auto onStep = [labelStep](double v) {
+      return std::abs(std::remainder(v, labelStep)) < 1e-9;
+    };
+    for (auto v = drawn.values.begin(); v != drawn.values.end(); ++v) {
+      QVERIFY2(v.key() >= y->min() && v.key() <= y->max(), qPrintable(QString::number(v.key())));
+      QVERIFY2(onStep(v.key()), qPrintable(QString::number(v.key())));
+      if (v != drawn.values.begin()) QCOMPARE(v.key() - std::prev(v).key(), labelStep);
+    }
+    if (onStep(y->max())) QCOMPARE(drawn.values.lastKey(), y->max());
+    // A height tick at every fifth height, 100 included.
+    QCOMPARE(HeightTicks(chart), (QList<int>{0,  5,  10, 15, 20, 25, 30, 35, 40, 45, 50,
+                                             55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
+  }
 
-    // The chart fills the window at any size.
-    chart.resize(300, 200);
-    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(0, 0, 300, 200));
+  // However small the window, height labels and value labels do not run
+  // together (the ends keep theirs), and every curve's name is drawn whole
+  // in the legend: right of the plot, or below it where the window is narrow.
+  void readableAtAnySize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("heightLabels");
+    QTest::addColumn<bool>("legendBelow");
+    QTest::newRow("as designed") << QSize(625, 502) << 11 << false;
+    QTest::newRow("small") << QSize(300, 220) << 3 << true;
+    QTest::newRow("narrow and tall") << QSize(240, 600) << 2 << true;
+  }
+
+  void readableAtAnySize() {
+    QFETCH(QSize, size);
+    QFETCH(int, heightLabels);
+    QFETCH(bool, legendBelow);
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    chart.resize(size);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(QPoint(), size));
+    const Drawn drawn = DrawnLabels(chart);
+    QCOMPARE(drawn.heights.size(), heightLabels);
+    QVERIFY(drawn.heights.contains(QStringLiteral(" 0")));
+    QVERIFY(drawn.heights.contains(QStringLiteral(" 100")));
+    for (const QList<QRectF>& list : {drawn.heights.values(), drawn.values.values()}) {
+      for (qsizetype i = 1; i < list.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) QVERIFY(!list[i].intersects(list[j]));
+      }
+    }
+    const QRectF plot = chart.MSChart1().chart()->plotArea();
+    QStringList names = kSeries;
+    names.sort();
+    QCOMPARE(drawn.names.keys(), names);
+    for (const QRectF& name : drawn.names) {
+      QVERIFY(QRectF(QPointF(), QSizeF(size)).contains(name));
+      QVERIFY(!name.intersects(plot));
+      QCOMPARE(name.top() > plot.bottom(), legendBelow);
+    }
   }
 
   // A file name is shown as it is written, markup characters included.
@@ -172,6 +240,38 @@ class ChartWindow : public QObject {
     QVERIFY(shown);
   }
 
+  // Ctrl+C, or the view's accessible Copy action, puts the chart on the
+  // clipboard as PNG and SVG; nothing else changes.
+  void copiesTheChart() {
+    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+    const QString log = main_->TxtStatus().Text();
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(chart.MSChart1().widget());
+    QVERIFY(view && view->actionInterface());
+    QVERIFY(view->actionInterface()->actionNames().contains(QStringLiteral("Copy")));
+    chart.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    for (const bool byKey : {true, false}) {
+      QGuiApplication::clipboard()->clear();
+      if (byKey) {
+        QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier);
+      } else {
+        view->actionInterface()->doAction(QStringLiteral("Copy"));
+      }
+      const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+      QVERIFY(copied);
+      const QImage image = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+      QCOMPARE(image.size(), chart.size() * chart.devicePixelRatio());
+      QImage blank(image.size(), image.format());
+      blank.fill(image.pixel(0, 0));
+      QVERIFY(image != blank);
+      const QString svg = QString::fromUtf8(copied->data(QStringLiteral("image/svg+xml")));
+      QVERIFY(svg.contains(QStringLiteral("<svg")));
+      QVERIFY(svg.contains(QStringLiteral("QRV Load Calibration Chart for strain-car1.CRV")));
+      QVERIFY(svg.contains(QStringLiteral("Delta Down")));
+    }
+    QCOMPARE(main_->TxtStatus().Text(), log);
+  }
+
   void toolTipReadsOutPoints() {
     FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
     QWidget* viewport = chart.MSChart1().widget()->viewport();
@@ -185,6 +285,20 @@ class ChartWindow : public QObject {
     QTest::mouseMove(viewport, QPoint(viewport->width() / 2, 4));
     QTest::mouseMove(viewport, PointPlace(chart, 1, 50) + QPoint(0, 40));
     QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Delta Down@50%=49.38"));
+    // Once a release has activated the main window, the chart still shows
+    // its tool tip: at once on a point, and resting elsewhere.
+    Press(chart, PointPlace(chart, 2, 50));
+    const auto hidden = [] {
+      QToolTip::hideText();
+      return !QToolTip::isVisible();
+    };
+    QTRY_VERIFY(hidden());
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 50));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Dynamic@50%=77.16"));
+    QTRY_VERIFY(hidden());
+    QTest::mouseMove(viewport, PointPlace(chart, 1, 50) + QPoint(0, 40));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Dynamic@50%=77.16"));
+    QCOMPARE(QApplication::activeWindow(), main_.get());
     // A new load starts without one.
     main_->ShowChart();
     main_->UnloadChart();
@@ -197,8 +311,14 @@ class ChartWindow : public QObject {
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("line");
-    QTest::newRow("measured curve") << 2 << 50 << 242 << 51;
-    QTest::newRow("difference curve") << 7 << 50 << 247 << 50;
+    QTest::newRow("Dynamic") << 1 << 50 << 241 << 51;
+    QTest::newRow("Loaded Up") << 2 << 50 << 242 << 51;
+    QTest::newRow("Empty Up") << 3 << 50 << 243 << 51;
+    QTest::newRow("Loaded Down") << 4 << 50 << 244 << 51;
+    QTest::newRow("Empty Down") << 5 << 50 << 245 << 51;
+    // Delta Down, drawn over it, lies within the hit distance: the nearest wins.
+    QTest::newRow("Delta Up, under a close Delta Down") << 6 << 50 << 246 << 50;
+    QTest::newRow("Delta Down") << 7 << 50 << 247 << 50;
     QTest::newRow("measured at 100 %") << 1 << 100 << 241 << 101;
     QTest::newRow("difference at 100 %") << 7 << 100 << 247 << 100;
   }
@@ -211,7 +331,14 @@ class ChartWindow : public QObject {
     FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
     platform::ListBox& list = main_->ListData(static_cast<int16_t>(code));
     const QList<int> marks = Marks(list);
-    Press(chart, PointPlace(chart, series, height));
+    const QPoint place = PointPlace(chart, series, height);
+    if (QByteArray(QTest::currentDataTag()).contains("close")) {
+      const QPoint apart = PointPlace(chart, 7, height) - place;
+      QVERIFY(std::hypot(apart.x(), apart.y()) <= 4);
+    }
+    Press(chart, place);
+    QVERIFY(chart.MSChart1().ToolTipText().startsWith(
+        QStringLiteral("%1@%2%=").arg(kSeries[series - 1]).arg(height)));
     QCOMPARE(list.ListIndex(), line);
     QVERIFY(list.List(line).trimmed().startsWith(QStringLiteral("%1%=").arg(height)));
     for (int16_t c = 240; c <= 247; ++c) {
@@ -222,16 +349,56 @@ class ChartWindow : public QObject {
     QCOMPARE(QApplication::focusWidget(), list.widget());
   }
 
-  void pressOffPointsChangesNothing() {
-    FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
+  // Places given as "title", "corner" or "series height dx dy" (off a point).
+  void offPointsChangeNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("place");
+    const QString strain = QStringLiteral("strain-car1.CRV");
+    QTest::newRow("title") << strain << "title";
+    QTest::newRow("empty plot") << strain << "1 50 0 40";
+    QTest::newRow("corner") << strain << "corner";
+    QTest::newRow("beyond the hit distance") << strain << "1 50 0 6";
+    // Loaded Up and Delta Up at 0.52 V from 97 %, over a range of 0..0.5 V.
+    QTest::newRow("clipped above the range")
+        << Write("clipped.CRV", "0,0,0,0,0", "0,6816,0,0,0") << "2 98 0 0";
+  }
+
+  void offPointsChangeNothing() {
+    QFETCH(QString, file);
+    QFETCH(QString, place);
+    FrmChart& chart = Load(file);
     const QString before = ListState(*main_);
     QWidget* viewport = chart.MSChart1().widget()->viewport();
-    for (const QPoint& place :
-         {QPoint(viewport->width() / 2, 4), PointPlace(chart, 1, 50) + QPoint(0, 40),
-          QPoint(viewport->width() - 2, viewport->height() - 2)}) {
-      Press(chart, place);
-      QCOMPARE(ListState(*main_), before);
-    }
+    const QStringList n = place.split(' ');
+    const QPoint at = place == "title"    ? QPoint(viewport->width() / 2, 4)
+                      : place == "corner" ? QPoint(viewport->width() - 2, viewport->height() - 2)
+                                          : PointPlace(chart, n[0].toInt(), n[1].toInt()) +
+                                                QPoint(n[2].toInt(), n[3].toInt());
+    QVERIFY(viewport->rect().contains(at));
+    Press(chart, at);
+    QCOMPARE(chart.MSChart1().ToolTipText(), QString());
+    QCOMPARE(ListState(*main_), before);
+  }
+
+  // Places and sizes in twips go to whole pixels, a tie to the even one.
+  void pixelsRoundTiesToEven_data() {
+    QTest::addColumn<float>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("1.5 px up") << 22.5f << 2;
+    QTest::newRow("2.5 px down") << 37.5f << 2;
+    QTest::newRow("500.5 px down") << 7507.5f << 500;
+  }
+
+  void pixelsRoundTiesToEven() {
+    QFETCH(float, twips);
+    QFETCH(int, pixels);
+    QWidget parent;
+    platform::ChartControl control(&parent);
+    control.SetLeft(twips);
+    control.SetTop(twips);
+    control.SetWidth(twips);
+    control.SetHeight(twips);
+    QCOMPARE(control.widget()->geometry(), QRect(pixels, pixels, pixels, pixels));
   }
 
   // Points the window cannot show are refused: nothing changes.
@@ -260,10 +427,46 @@ class ChartWindow : public QObject {
   }
 
  private:
-  // A complete file whose every row holds the same five values.
-  QString Write(const char* name, const char* values) {
+  // The texts drawn on the chart; the height labels, value labels and the
+  // legend's names with where they lie.
+  struct Drawn {
+    QStringList texts;
+    QMap<QString, QRectF> heights;
+    QMap<double, QRectF> values;
+    QMap<QString, QRectF> names;
+  };
+
+  static Drawn DrawnLabels(FrmChart& chart) {
+    QChart* c = chart.MSChart1().chart();
+    Drawn drawn;
+    for (QGraphicsItem* item : c->scene()->items()) {
+      if (!item->isVisible()) continue;
+      if (auto* name = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+        drawn.names.insert(name->text(), name->sceneBoundingRect());
+      }
+      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+      if (!text) continue;
+      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+      const QRectF box = text->sceneBoundingRect();
+      bool number = false;
+      const double value = label.toDouble(&number);
+      drawn.texts << label;
+      if (label.startsWith(QLatin1Char(' '))) {
+        drawn.heights.insert(label, box);
+      } else if (number && box.right() <= c->plotArea().left()) {
+        drawn.values.insert(value, box);
+      }
+    }
+    return drawn;
+  }
+
+  // A complete file whose every row holds the same five values (or others
+  // from height 97 on).
+  QString Write(const char* name, const char* values, const char* from97 = nullptr) {
     QByteArray bytes = "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down\r\n";
-    for (int r = 0; r <= 100; ++r) bytes += QByteArray::number(r) + "%," + values + "\r\n";
+    for (int r = 0; r <= 100; ++r) {
+      bytes += QByteArray::number(r) + "%," + (r >= 97 && from97 ? from97 : values) + "\r\n";
+    }
     QFile file(dir_.filePath(QLatin1String(name)));
     QTEST_ASSERT(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return file.fileName();
@@ -274,7 +477,12 @@ class ChartWindow : public QObject {
     main_->Form_Load(file.contains(QLatin1Char('/')) ? file : kExamples + file);
     main_->show();
     FrmChart* chart = main_->Chart();
-    QTEST_ASSERT(chart && QTest::qWaitForWindowExposed(chart));
+    // The chart comes up once the main window is on the screen.
+    QTEST_ASSERT(chart && QTest::qWaitForWindowExposed(main_.get()));
+    for (int i = 0; i < 100 && !chart->isVisible(); ++i) QTest::qWait(20);
+    QTEST_ASSERT(QTest::qWaitForWindowExposed(chart));
+    // A layout the first one asked for.
+    QCoreApplication::sendPostedEvents();
     return *chart;
   }
 

@@ -1,9 +1,21 @@
 // mirelda-crv as a user runs it: its lines, files and exit statuses.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include "../calibration/CrvBuilder.h"
 #include "CURVEroutines.h"
@@ -17,16 +29,41 @@ struct Run {
   QString err;
 };
 
-Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
-        const QString& locale = QString()) {
+// Runs mirelda-crv with args; words that start with "@" say how instead:
+// "@NAME=VALUE" or "@-NAME" sets or removes an environment variable,
+// "@stdout=FILE", "@fsize=BYTES" and "@memory=BYTES" (limits), and "@nobody"
+// (an ordinary user, when the tests run as root).
+Run Crv(QStringList args) {
   QProcess p;
-  if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
-  if (!locale.isEmpty()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    p.setProcessEnvironment(env);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  rlim_t limits[2] = {0, 0};
+  QString program = QStringLiteral(MIRELDA_CRV);
+  for (const QString& word : args) {
+    const QString what = word.mid(1).section('=', 0, 0), value = word.section('=', 1);
+    if (!word.startsWith('@')) continue;
+    if (what == "stdout")
+      p.setStandardOutputFile(value);
+    else if (what == "fsize" || what == "memory")
+      limits[what == "memory"] = value.toULongLong();
+    else if (what == "nobody" && ::geteuid() == 0)
+      program = "setpriv";
+    else if (what.startsWith('-'))
+      env.remove(what.mid(1));
+    else
+      env.insert(what, value);
   }
-  p.start(QStringLiteral(MIRELDA_CRV), args);
+  args.removeIf([](const QString& word) { return word.startsWith('@'); });
+  if (program == "setpriv")
+    args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", MIRELDA_CRV} + args;
+  p.setProcessEnvironment(env);
+  p.setChildProcessModifier([limits] {
+    for (const auto& [resource, bytes] :
+         {std::pair(RLIMIT_FSIZE, limits[0]), std::pair(RLIMIT_AS, limits[1])}) {
+      const rlimit value{bytes, bytes};
+      if (bytes != 0) ::setrlimit(resource, &value);
+    }
+  });
+  p.start(program, args);
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
   QString out = QString::fromUtf8(p.readAllStandardOutput());
   if (out.endsWith(QLatin1Char('\n'))) out.chop(1);
@@ -34,8 +71,32 @@ Run Crv(const QStringList& args, const QString& stdoutFile = QString(),
           QString::fromUtf8(p.readAllStandardError())};
 }
 
+// A file named by its bytes, which need not be UTF-8.
+void WriteRaw(const QByteArray& path, const QByteArray& bytes) {
+  const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != bytes.size() || ::close(fd) != 0)
+    qFatal("cannot write");
+}
+
 QString Example(const char* name) {
   return QStringLiteral(MIRELDA_EXAMPLES_DIR "/") + QLatin1String(name);
+}
+
+// An example with one text replaced, written into dir.
+QString Changed(const QTemporaryDir& dir, const char* example, const QByteArray& from,
+                const QByteArray& to, const QString& name) {
+  QFile file(Example(example));
+  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read the example");
+  const QByteArray bytes = file.readAll();
+  if (!bytes.contains(from)) qFatal("the example has changed");
+  return WriteCrv(dir, QByteArray(bytes).replace(from, to), name);
+}
+
+QString PdfText(const QString& pdf, const QStringList& options) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), options + QStringList{pdf, "-"});
+  if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) return QString();
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 }  // namespace
@@ -63,7 +124,40 @@ class CliProgram : public QObject {
     WriteCrv(dir_, "notes", QStringLiteral("fleet/notes.txt"));
     // A link back up would walk for ever if followed.
     QVERIFY(QFile::link(dir_.filePath("fleet"), dir_.filePath("fleet/deeper/up")));
+    // Hidden entries, and names that break lines, colour the terminal or are not UTF-8.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.hidden/in-hidden.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("odd/.dot.CRV"));
+    // Loaded Up 0.10 V higher at 37 %; a pressure run reaching 3.05 V at 50 %.
+    Changed(dir_, "strain-car1.CRV", "37%,19931,25786,", "37%,19931,27097,", "changed.CRV");
+    Changed(dir_, "pressure-car2.CRV", "50%,20500,20750,", "50%,20500,40000,", "high.CRV");
+    // Dynamic 8192 counts (0.625 V, a tie) higher at every height.
+    QByteArray shifted = CrvBuilder().Bytes();
+    for (int r = 0; r <= 100; ++r) {
+      const QByteArray prefix = QByteArray::number(r) + "%,";
+      shifted.replace(prefix + QByteArray::number(1000 + r) + ",",
+                      prefix + QByteArray::number(9192 + r) + ",");
+    }
+    QByteArray notes;
+    for (int n = 1; n <= 150; ++n) notes += "note " + QByteArray::number(n) + "\r\n";
+    Changed(dir_, "strain-car1.CRV", "Lift load", notes + "Lift load", "long.CRV");
+    Changed(dir_, "bad-row.CRV", "Height,", notes + notes + "Height,", "long-bad.CRV");
+    WriteCrv(dir_, CrvBuilder().Bytes(), "base.CRV");
+    WriteCrv(dir_, shifted, "shifted.CRV");
     QDir::setCurrent(dir_.path());
+    WriteRaw("odd/bad\xe9.CRV", good.Bytes());
+    WriteRaw("odd/esc\x1b[31m.CRV", good.Bytes());
+    WriteRaw("odd/new\nline.CRV", badRow.Bytes());
+    WriteRaw("odd/tab\t\\.CRV", good.Bytes());
+    // A folder an ordinary user may not read, for the test run as one.
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/open.CRV"));
+    WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/shut/x.CRV"));
+    QVERIFY(::chmod("closed/shut", 0) == 0 && ::chmod(".", 0755) == 0);
+  }
+
+  void cleanupTestCase() {
+    // Qt removes only the names it can decode.
+    ::unlink("odd/bad\xe9.CRV");
+    ::chmod("closed/shut", 0700);
   }
 
   // Arguments, then the expected lines of standard output and exit status.
@@ -71,47 +165,74 @@ class CliProgram : public QObject {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("summary");  // on standard error; none when quiet
     const QString invalid = QStringLiteral(
         " Loaded Up Samples INVALID! Empty Up Samples INVALID! Loaded Down Samples INVALID!"
         " Empty Down Samples INVALID!");
     const QStringList all = {
         "fleet/a-good.CRV: Success!", "fleet/b-untargeted.crv: Success!" + invalid,
-        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54",
-        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV"};
+        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54: field 6 \"x\": "
+        "not a whole number",
+        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV: the file ends "
+        "before the row of 30%"};
     QTest::newRow("good files") << QStringList{"check", "fleet/a-good.CRV",
                                                "fleet/b-untargeted.crv"}
-                                << all.mid(0, 2) << 0;
+                                << all.mid(0, 2) << 0 << "2 files: 2 read, 0 refused";
     QTest::newRow("a bad file stops no other")
         << QStringList{"check", "fleet/deeper/c-bad.Crv", "missing.CRV", "fleet/a-good.CRV"}
-        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1;
+        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1
+        << "3 files: 1 read, 2 refused";
     QTest::newRow("recursive walks for CRV in any case, sorted")
-        << QStringList{"check", "-r", "fleet"} << all << 1;
+        << QStringList{"check", "-r", "fleet"} << all << 1 << "4 files: 2 read, 2 refused";
     QTest::newRow("quiet prints failures only")
-        << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1;
+        << QStringList{"check", "fleet", "--quiet", "--recursive"} << all.mid(2) << 1 << "";
+    QTest::newRow("short options combined")
+        << QStringList{"check", "-qr", "fleet"} << all.mid(2) << 1 << "";
     QTest::newRow("a directory needs --recursive")
         << QStringList{"check", "fleet", "fleet/a-good.CRV"}
         << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
                        all[0]}
-        << 1;
+        << 1 << "1 file: 1 read, 0 refused";
     QTest::newRow("after -- a name is a file")
-        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1;
+        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1
+        << "1 file: 0 read, 1 refused";
     QTest::newRow("a name the viewer refuses")
         << QStringList{"check", "fleet/notes.txt"}
-        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1;
+        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1
+        << "1 file: 0 read, 1 refused";
+    QTest::newRow("hidden entries, names on one line and by their bytes")
+        << QStringList{"check", "-r", "odd"}
+        << QStringList{"odd/.dot.CRV: Success!",
+                       "odd/.hidden/in-hidden.CRV: Success!",
+                       R"(odd/bad\xe9.CRV: Success!)",
+                       R"(odd/esc\x1b[31m.CRV: Success!)",
+                       R"(odd/new\nline.CRV: Problem with odd/new\nline.CRV at line 54: field 6 "x": not a whole number)",
+                       R"(odd/tab\t\\.CRV: Success!)"}
+        << 1 << "6 files: 5 read, 1 refused";
+    QTest::newRow("as an ordinary user, unreadable folders fail")
+        << QStringList{"@nobody", "check", "-r", "closed"}
+        << QStringList{"closed/open.CRV: Success!", "closed/shut: Could not read directory!"} << 1
+        << "1 file: 1 read, 0 refused";
     QTest::newRow("the examples")
-        << QStringList{"check", Example("pressure-car2.CRV"), Example("ends-early.CRV")}
+        << QStringList{"check", Example("pressure-car2.CRV"), Example("bad-row.CRV")}
         << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
-                       Example("ends-early.CRV") + ": Could not fully process " +
-                           Example("ends-early.CRV")}
-        << 1;
+                       Example("bad-row.CRV") + ": Problem with " + Example("bad-row.CRV") +
+                           " at line 43: field 4 \"014772\": a leading zero"}
+        << 1 << "2 files: 1 read, 1 refused";
   }
   void check() {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
     QFETCH(int, status);
+    QFETCH(QString, summary);
+    if (args.contains("@nobody") && QStandardPaths::findExecutable("setpriv").isEmpty())
+      QSKIP("setpriv (util-linux) runs mirelda-crv as an ordinary user");
     const Run run = Crv(args);
     QCOMPARE(run.out, lines);
     QCOMPARE(run.status, status);
+    const QString lastError = run.err.trimmed().section(QLatin1Char('\n'), -1);
+    QCOMPARE(lastError.contains(" refused"), !summary.isEmpty());
+    if (!summary.isEmpty()) QCOMPARE(lastError, summary);
   }
 
   // The lists as the main window holds them after reading the same file.
@@ -166,11 +287,16 @@ class CliProgram : public QObject {
   }
 
   // The lists keep the locale's decimal comma; the CSV keeps its point.
+  // A tie goes to the even hundredth: the built file's Delta Down is -8192
+  // counts, -0.625 V.
   void csvDecimalPoint() {
     const QString file = Example("strain-car1.CRV");
-    QCOMPARE(Crv({"list", file, "Dynamic"}, QString(), "de_DE.UTF-8").out.value(1), "  0%=1,53V");
-    QCOMPARE(Crv({"list", "--csv", file}, QString(), "de_DE.UTF-8").out.value(1).split(',').size(),
+    QCOMPARE(Crv({"list", file, "Dynamic", "@LC_ALL=de_DE.UTF-8"}).out.value(1), "  0%=1,53V");
+    QCOMPARE(Crv({"list", "--csv", file, "@LC_ALL=de_DE.UTF-8"}).out.value(1).split(',').size(),
              15);
+    QCOMPARE(
+        Crv({"list", "--csv", dir_.filePath("fleet/a-good.CRV")}).out.value(1).section(',', 14),
+        "-0.62");
   }
 
   void chartFiles() {
@@ -199,6 +325,285 @@ class CliProgram : public QObject {
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("STRAIN (mV)"));
   }
 
+  // The lines before the header as they stand, then what the file holds.
+  void info_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("status");
+    const QString strain = Example("strain-car1.CRV");
+    const QString pressure = Example("pressure-car2.CRV");
+    const QString bad = Example("bad-row.CRV");
+    const QStringList strainRun = {"Lift load weighing - calibration curves",
+                                   "Installation: Harbour Street 12, car 1",
+                                   "Sensor: strain gauge under car frame", "Run: 2026-11-14 09:42"};
+    QTest::newRow("strain") << strain
+                            << QStringList{"File: " + strain, "Lines before the header: 5"} +
+                                   strainRun +
+                                   QStringList{"",
+                                               "Outcome: Success!",
+                                               "Sensor: STRAIN, chart range 46 to 109 mV",
+                                               "Elevation switch Up: 46%",
+                                               "Elevation switch Down: 48%",
+                                               "Loaded Up Samples: 5",
+                                               "Empty Up Samples: 5",
+                                               "Loaded Down Samples: 4",
+                                               "Empty Down Samples: 4"}
+                            << 0;
+    QTest::newRow("pressure") << pressure
+                              << QStringList{"File: " + pressure,
+                                             "Lines before the header: 4",
+                                             "Lift load weighing - calibration curves",
+                                             "Installation: Mill Lane depot, car 2",
+                                             "Sensor: hydraulic pressure transducer",
+                                             "Run: 2026-11-15 14:05",
+                                             "Outcome: Success!",
+                                             "Sensor: PRESSURE, chart range 0 to 2.5 V",
+                                             "Elevation switch Up: 52%",
+                                             "Elevation switch Down: none",
+                                             "Loaded Up Samples: 5",
+                                             "Empty Up Samples: 0 INVALID!",
+                                             "Loaded Down Samples: 3",
+                                             "Empty Down Samples: 4"}
+                              << 0;
+    QTest::newRow("refused") << bad
+                             << QStringList{"File: " + bad, "Lines before the header: 4"} +
+                                    strainRun +
+                                    QStringList{"Outcome: Problem with " + bad +
+                                                " at line 43: field 4 \"014772\": a leading zero"}
+                             << 1;
+    CrvBuilder odd;
+    odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32)};
+    const QString oddFile = WriteCrv(dir_, odd.Bytes(), "odd.CRV");
+    QTest::newRow("control characters shown")
+        << oddFile
+        << QStringList{"File: " + oddFile, "Lines before the header: 2", "tab\\there C:\\data",
+                       "bell\\x07, NUL \\x00, LF \\n and "
+                       "Latin-1 \\xe9",
+                       "Outcome: Success!"}
+        << 0;
+  }
+  void info() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, lines);
+    QFETCH(int, status);
+    const Run run = Crv({"info", file});
+    QCOMPARE(run.out.mid(0, lines.size()), lines);
+    QCOMPARE(run.status, status);
+  }
+
+  // FILE minus REF per curve; --tolerance decides the status.
+  void compare_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("status");
+    const QString strain = Example("strain-car1.CRV");
+    QStringList same;
+    for (int16_t code = CURVEroutines::kDynamic; code <= CURVEroutines::kDeltaDown; ++code) {
+      same << CURVEroutines::CurveName(code) + ": largest 0.00V at 0%, mean 0.00V";
+    }
+    QStringList changed = same;
+    changed[1] = "Loaded Up: largest 0.10V at 37%, mean 0.00V";
+    changed[5] = "Delta Up: largest 0.10V at 37%, mean 0.00V";
+    QStringList back = changed;
+    back[1].replace("0.10V", "-0.10V");
+    back[5].replace("0.10V", "-0.10V");
+    QTest::newRow("a file with itself") << QStringList{"compare", strain, strain} << same << 0;
+    QTest::newRow("changed at one height")
+        << QStringList{"compare", strain, "changed.CRV"} << changed << 0;
+    QTest::newRow("the other way round")
+        << QStringList{"compare", "changed.CRV", strain} << back << 0;
+    QTest::newRow("tolerance below the change")
+        << QStringList{"compare", "--tolerance", "0.09", strain, "changed.CRV"} << changed << 1;
+    QTest::newRow("tolerance at the change")
+        << QStringList{"compare", strain, "changed.CRV", "--tolerance=0.1"} << changed << 0;
+    QTest::newRow("negative change beyond the tolerance")
+        << QStringList{"compare", "changed.CRV", strain, "--tolerance", "0,05"} << back << 1;
+    QStringList tie = same;
+    tie[0] = "Dynamic: largest 0.62V at 0%, mean 0.62V";
+    QTest::newRow("a tie at every height")
+        << QStringList{"compare", "base.CRV", "shifted.CRV"} << tie << 0;
+    QTest::newRow("a file that does not read")
+        << QStringList{"compare", strain, Example("ends-early.CRV")} << QStringList{} << 1;
+    QTest::newRow("csv") << QStringList{"compare", "--csv", strain, "changed.CRV"}
+                         << QStringList{"Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down,"
+                                        "Delta Up,Delta Down,Dynamic (V),Loaded Up (V),Empty Up "
+                                        "(V),Loaded Down (V),Empty Down (V),Delta Up (V),Delta "
+                                        "Down (V)"}
+                         << 0;
+  }
+  void compare() {
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, lines);
+    QFETCH(int, status);
+    const Run run = Crv(args);
+    QCOMPARE(run.status, status);
+    if (!args.contains("--csv")) {
+      QCOMPARE(run.out, lines);
+      QCOMPARE(run.err.contains("Could not fully process"), lines.isEmpty());
+      return;
+    }
+    QCOMPARE(run.out.size(), 102);
+    QCOMPARE(run.out[0], lines[0]);
+    for (int h = 0; h <= 100; ++h) {
+      QCOMPARE(run.out[h + 1], h == 37 ? "37,0,1311,0,0,0,1311,0,0.00,0.10,0.00,0.00,0.00,0.10,0.00"
+                                       : QString::number(h) +
+                                             ",0,0,0,0,0,0,0,0.00,0.00,0.00,"
+                                             "0.00,0.00,0.00,0.00");
+    }
+  }
+
+  // The axes of the chart as its SVG describes them: one run alone, or the
+  // range and sensor kind over both runs.
+  void chartReference_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("axis");
+    const QString strain = Example("strain-car1.CRV");
+    QTest::newRow("alone") << QStringList{strain} << "STRAIN (mV) from 46 to 109";
+    QTest::newRow("reference above")
+        << QStringList{strain, "--reference", "high.CRV"} << "PRESSURE (V) from 0 to 3.5";
+    QTest::newRow("file above") << QStringList{"high.CRV", "--reference", strain}
+                                << "PRESSURE (V) from 0 to 3.5";
+    QTest::newRow("with marks") << QStringList{"--marks", strain} << "STRAIN (mV) from 46 to 109";
+  }
+  void chartReference() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, axis);
+    QCOMPARE(Crv(QStringList{"chart", "-o", "r.svg"} + args).status, 0);
+    QFile svg("r.svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QString drawn = QString::fromUtf8(svg.readAll());
+    QVERIFY2(drawn.contains("; " + axis + "; series Dynamic, "), qPrintable(axis));
+    QCOMPARE(drawn.contains("; reference "), args.contains("--reference"));
+    // The switch heights' labels.
+    QCOMPARE(drawn.contains(">Up<") && drawn.contains(">Down<"), args.contains("--marks"));
+  }
+
+  // The sheet: its text, every height with the marked ones marked, and every
+  // word within its A4 page.
+  void sheet_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("status");
+    const QString strain = Example("strain-car1.CRV");
+    QTest::newRow("a file") << QStringList{strain} << 3 << 0;
+    QTest::newRow("with a reference")
+        << QStringList{strain, "--reference", "changed.CRV"} << 4 << 0;
+    QTest::newRow("lines before the header over two pages") << QStringList{"long.CRV"} << 5 << 0;
+    QTest::newRow("a refused file") << QStringList{Example("bad-row.CRV")} << 1 << 1;
+    QTest::newRow("a refused file, 300 more lines before the header")
+        << QStringList{"long-bad.CRV"} << 1 << 1;
+  }
+  void sheet() {
+    QFETCH(QStringList, args);
+    QFETCH(int, pages);
+    QFETCH(int, status);
+    QCOMPARE(Crv(QStringList{"report", "-o", "sheet.pdf"} + args).status, status);
+    const QString text = PdfText("sheet.pdf", {"-layout"});
+    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) reads the sheet back");
+    for (const char* line : {"Installation: Harbour Street 12, car 1", "Run: 2026-11-14 09:42"}) {
+      QVERIFY2(text.contains(QLatin1String(line)), line);
+    }
+    QCOMPARE(text.contains("note 150"), args.contains("long.CRV"));
+    QCOMPARE(text.count(QLatin1Char('\f')), pages);
+    QVERIFY(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
+    if (status != 0) {
+      QVERIFY(text.contains(": field 4 \"014772\": a leading zero"));
+    } else {
+      // Rows of the table: the height, then the volts of the seven curves, a
+      // marked one followed by "*": Loaded and Empty Up at the heights of
+      // their samples, Loaded and Empty Down at theirs.
+      const QRegularExpression row(
+          QStringLiteral("^\\s*(\\d+)%((?:\\s+-?\\d+\\.\\d\\dV(?: \\*)?){7})\\s*$"),
+          QRegularExpression::MultilineOption);
+      const QSet<int> up{5, 20, 45, 70, 95};
+      const QSet<int> down{10, 30, 60, 90};
+      QList<int> heights;
+      for (const QRegularExpressionMatch& m : row.globalMatch(text)) {
+        const int h = m.captured(1).toInt();
+        heights << h;
+        QString marks;
+        for (const QString& cell : m.captured(2).split(' ', Qt::SkipEmptyParts)) {
+          if (cell == "*")
+            marks.back() = '*';
+          else
+            marks += '-';
+        }
+        const QString u = up.contains(h) ? "**" : "--";
+        const QString d = down.contains(h) ? "**" : "--";
+        QCOMPARE(marks, "-" + u + d + "--");
+      }
+      QCOMPARE(heights.size(), 101);
+      for (int h = 0; h <= 100; ++h) QCOMPARE(heights[h], h);
+      QCOMPARE(text.contains("Compared with the reference"), args.contains("--reference"));
+    }
+    // Every word lies on its A4 page, above the footer ("... page N of M") or in it.
+    const QRegularExpression page(QStringLiteral("^width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.-]+)\" yMin=\"([\\d.-]+)\" "
+                       "xMax=\"([\\d.-]+)\" yMax=\"([\\d.-]+)\">([^<]*)<"));
+    int pagesSeen = 0;
+    for (const QString& part : PdfText("sheet.pdf", {"-bbox"}).split("<page ").mid(1)) {
+      const QRegularExpressionMatch size = page.match(part);
+      QVERIFY(size.hasMatch());
+      QCOMPARE(qRound(size.captured(1).toDouble()), 595);
+      QCOMPARE(qRound(size.captured(2).toDouble()), 842);
+      ++pagesSeen;
+      QList<QRectF> boxes;
+      double footer = 0;
+      for (const QRegularExpressionMatch& w : word.globalMatch(part)) {
+        boxes << QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                        QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+        if (w.captured(5) == "page") footer = boxes.last().top();
+      }
+      QVERIFY(footer > 0);
+      for (const QRectF& box : boxes) {
+        QVERIFY(QRectF(0, 0, 595, 842).contains(box));
+        QVERIFY(box.bottom() < footer - 3 || box.top() >= footer - 1);
+      }
+    }
+    QCOMPARE(pagesSeen, pages);
+  }
+
+  // The PNG's pixels at the sizes the options give, drawn without a display;
+  // at any scale, text and lines keep their share of the picture, and lines
+  // are smoothed into many shades of their colours as in the window.
+  void chartImages_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("the window's size") << QStringList{} << QSize(625, 502);
+    QTest::newRow("smallest") << QStringList{"--size=1x1"} << QSize(1, 1);
+    QTest::newRow("widest") << QStringList{"--size=10000x1"} << QSize(10000, 1);
+    // 1562.5 x 1255 pixels, the half to the even side.
+    QTest::newRow("two and a half times finer") << QStringList{"--scale=2.5"} << QSize(1562, 1255);
+    QTest::newRow("no display, no platform named")
+        << QStringList{"@-DISPLAY", "@-WAYLAND_DISPLAY", "@-QT_QPA_PLATFORM"} << QSize(625, 502);
+  }
+  void chartImages() {
+    QFETCH(QStringList, args);
+    QFETCH(QSize, pixels);
+    const QStringList chart{"chart", Example("strain-car1.CRV"), "-o"};
+    QCOMPARE(Crv(chart + QStringList{"i.png"} + args).status, 0);
+    const QImage image("i.png");
+    QCOMPARE(image.size(), pixels);
+    if (pixels.height() < 100) return;
+    const auto ink = [](const QImage& picture, QSet<QRgb>& shades) {
+      qsizetype dark = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+          const QRgb rgb = picture.pixel(x, y);
+          dark += qGray(rgb) < 200;
+          if (qRed(rgb) != qGreen(rgb) || qGreen(rgb) != qBlue(rgb)) shades.insert(rgb);
+        }
+      }
+      return double(dark) / (picture.width() * picture.height());
+    };
+    QCOMPARE(Crv(chart + QStringList{"at-one.png"}).status, 0);
+    QSet<QRgb> shades;
+    const double share = ink(image, shades) / ink(QImage("at-one.png"), shades);
+    QVERIFY2(std::abs(share - 1) < 0.2, qPrintable(QString::number(share)));
+    QVERIFY2(shades.size() > 300, qPrintable(QString::number(shades.size())));
+  }
+
   // Failures leave no file behind, and print nothing as a result.
   void readFailures() {
     const Run list = Crv({"list", Example("ends-early.CRV")});
@@ -215,6 +620,83 @@ class CliProgram : public QObject {
     QVERIFY(QDir("no").isEmpty() || !QDir("no").exists());
   }
 
+  // What stands at the output name ("link:" one to it), and why the chart
+  // may not replace it, or no reason when it does: a refused or failed write
+  // touches nothing and leaves nothing behind.
+  void chartOutputs_data() {
+    QTest::addColumn<QStringList>("setup");  // what stands there, the name, more arguments
+    QTest::addColumn<QString>("reason");
+    const QString special = "it is a device, FIFO or socket, not a regular file";
+    const QString link = "it is a symbolic link; give the name of the file itself";
+    const QString readOnly = "the file is read-only";
+    for (const char* out : {"full.svg", "full.png", "full.pdf"}) {
+      QTest::addRow("file size limit: %s", out)
+          << QStringList{"old", out, "@fsize=4096"} << QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
+    QTest::newRow("no memory to draw")
+        << QStringList{"", "big.png", "@memory=314572800", "--size=10000x10000"}
+        << "not enough memory for an image of this size";
+    QTest::newRow("fifo") << QStringList{"fifo", "f.png"} << special;
+    QTest::newRow("device") << QStringList{"device", "d.svg"} << special;
+    QTest::newRow("link to a device") << QStringList{"link:device", "ld.png"} << link;
+    QTest::newRow("link to a file") << QStringList{"link:old", "lo.png"} << link;
+    QTest::newRow("directory") << QStringList{"dir", "dir.pdf"}
+                               << QString::fromLocal8Bit(std::strerror(EISDIR));
+    QTest::newRow("read-only") << QStringList{"read-only", "ro.png"} << readOnly;
+    QTest::newRow("read-only, ordinary user")
+        << QStringList{"read-only", "ro.png", "@nobody"} << readOnly;
+    QTest::newRow("replaced, permissions kept") << QStringList{"old", "kept.svg"} << "";
+    // A calibration sheet is written the same way.
+    QTest::newRow("sheet, file size limit")
+        << QStringList{"old", "sheet.pdf", "@report", "@fsize=4096"}
+        << QString::fromLocal8Bit(std::strerror(EFBIG));
+    QTest::newRow("sheet, link to a device")
+        << QStringList{"link:device", "ls.pdf", "@report"} << link;
+  }
+  void chartOutputs() {
+    QFETCH(QStringList, setup);
+    QFETCH(QString, reason);
+    if (setup.contains("@memory=314572800") && qEnvironmentVariableIsSet("ASAN_OPTIONS"))
+      QSKIP("the sanitizer needs more address space");
+    // A folder anyone may write to, so that only the program's own checks refuse.
+    QTemporaryDir folder(dir_.filePath("out-XXXXXX"));
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+    const QString out = folder.filePath(setup[1]), kind = setup[0].section(':', -1);
+    const QByteArray path = QFile::encodeName(out);
+    const QByteArray target = setup[0] != kind ? QFile::encodeName(folder.filePath("t")) : path;
+    if (kind == "device" && ::mknod(target, S_IFCHR | 0666, makedev(1, 3)) != 0)
+      QSKIP("a device node is made only by root");
+    if (kind == "old" || kind == "read-only") {
+      WriteRaw(target, "old");
+      ::chmod(target, kind == "read-only" ? 0444 : 0640);
+    }
+    if (kind == "fifo") QCOMPARE(::mkfifo(target, 0666), 0);
+    if (kind == "dir") QCOMPARE(::mkdir(target, 0777), 0);
+    if (target != path) QCOMPARE(::symlink("t", path), 0);
+    const auto entries = [&] {
+      return QDir(folder.path())
+          .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList was = entries();
+    struct stat before[2] = {}, after[2] = {};
+    ::lstat(path, &before[0]), ::lstat(target, &before[1]);
+
+    QStringList more = setup.mid(2);
+    const QString command = more.removeAll("@report") > 0 ? "report" : "chart";
+    const Run run = Crv(QStringList{command, Example("strain-car1.CRV"), "-o", out} + more);
+    QCOMPARE(run.err,
+             reason.isEmpty() ? "" : "mirelda-crv: cannot write " + out + ": " + reason + "\n");
+    QCOMPARE(run.status, reason.isEmpty() ? 0 : 1);
+    // Nothing left behind; a refused or failed file is the very same, untouched.
+    QCOMPARE(entries(), was.isEmpty() && reason.isEmpty() ? QStringList{setup[1]} : was);
+    ::lstat(path, &after[0]), ::lstat(target, &after[1]);
+    for (int i = 0; i < 2; ++i) {
+      QCOMPARE(after[i].st_mode, before[i].st_mode);
+      QCOMPARE(after[i].st_size == before[i].st_size && after[i].st_ino == before[i].st_ino,
+               !reason.isEmpty());
+    }
+  }
+
   void usageErrors_data() {
     QTest::addColumn<QStringList>("args");
     const QString file = Example("strain-car1.CRV");
@@ -226,12 +708,36 @@ class CliProgram : public QObject {
     QTest::newRow("unknown curve") << QStringList{"list", file, "Loaded Sideways"};
     QTest::newRow("csv with a curve") << QStringList{"list", "--csv", file, "Dynamic"};
     QTest::newRow("recursive with list") << QStringList{"list", "-r", file};
+    QTest::newRow("csv with check") << QStringList{"check", "--csv", file};
+    QTest::newRow("csv with chart") << QStringList{"chart", file, "--csv", "-o", "c.png"};
+    QTest::newRow("output with list") << QStringList{"list", file, "-o", "c.png"};
     QTest::newRow("chart without -o") << QStringList{"chart", file};
     QTest::newRow("-o without a name") << QStringList{"chart", file, "-o"};
     QTest::newRow("unknown picture type") << QStringList{"chart", file, "-o", "c.jpg"};
     QTest::newRow("size of nothing") << QStringList{"chart", file, "-o", "c.png", "--size=0x10"};
+    QTest::newRow("info of two files") << QStringList{"info", file, file};
+    QTest::newRow("compare of one file") << QStringList{"compare", file};
+    QTest::newRow("tolerance with check") << QStringList{"check", "--tolerance", "1", file};
+    QTest::newRow("negative tolerance") << QStringList{"compare", file, file, "--tolerance=-1"};
+    QTest::newRow("tolerance with exponent")
+        << QStringList{"compare", file, file, "--tolerance=1e3"};
+    QTest::newRow("report without -o") << QStringList{"report", file};
+    QTest::newRow("report as a picture") << QStringList{"report", file, "-o", "c.jpg"};
+    QTest::newRow("marks with report") << QStringList{"report", file, "-o", "s.pdf", "--marks"};
+    QTest::newRow("reference with list") << QStringList{"list", file, "--reference", file};
     QTest::newRow("size too large")
         << QStringList{"chart", file, "-o", "c.png", "--size", "99999x2"};
+    QTest::newRow("size one too large")
+        << QStringList{"chart", file, "-o", "c.png", "--size", "5x10001"};
+    for (const char* scale : {"0.99", "4.01", "1e0", "2,5"}) {
+      QTest::addRow("scale %s", scale)
+          << QStringList{"chart", file, "-o", "c.png", "--scale", scale};
+    }
+    QTest::newRow("scaled past the largest side")
+        << QStringList{"chart", file, "-o", "c.png", "--size=2501x10", "--scale=4"};
+    QTest::newRow("scale of a drawing")
+        << QStringList{"chart", file, "-o", "scaled.svg", "--scale=2"};
+    QTest::newRow("scale with check") << QStringList{"check", file, "--scale=2"};
   }
   void usageErrors() {
     QFETCH(QStringList, args);
@@ -239,16 +745,25 @@ class CliProgram : public QObject {
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QStringList());
     QVERIFY(run.err.startsWith("mirelda-crv: "));
-    QVERIFY(!QFile::exists("c.jpg"));
+    QVERIFY(!QFile::exists("c.jpg") && !QFile::exists("scaled.svg"));
   }
 
   void helpVersionAndLostOutput() {
-    const Run help = Crv({"check", "--help"});
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.value(0).startsWith("Usage: mirelda-crv check"));
+    // Help wins over anything on the line, then the version.
+    for (const QStringList& args : {QStringList{"check", "--help"},
+                                    {"--version", "--help"},
+                                    {"--help", "--version"},
+                                    {"--version", "help"},
+                                    {"--fast", "-h", "--version"}}) {
+      const Run help = Crv(args);
+      QCOMPARE(help.status, 0);
+      QVERIFY2(help.out.value(0).startsWith("Usage: mirelda-crv check"),
+               qPrintable(args.join(' ')));
+    }
+    QCOMPARE(Crv({"--size=0x0", "--version", "bogus"}).status, 0);
     QCOMPARE(Crv({"--version"}).out, QStringList{"mirelda-crv (Mirelda) 3.1 build 0"});
     // Output that cannot be written is no success.
-    const Run lost = Crv({"--version"}, "/dev/full");
+    const Run lost = Crv({"--version", "@stdout=/dev/full"});
     QCOMPARE(lost.status, 1);
     QVERIFY(lost.err.startsWith("mirelda-crv: "));
   }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -19,6 +20,7 @@
 
 #include "../calibration/CrvBuilder.h"
 #include "CURVEroutines.h"
+#include "ChartPlacement.h"
 #include "CurveTables.h"
 #include "FileName.h"
 #include "FrmCURVE.h"
@@ -278,46 +280,68 @@ class MainCommands : public QObject {
     QTest::mouseClick(w.ListSelect(247).widget(), Qt::LeftButton, {}, QPoint(6, 8));
     CURVEroutines::ReadCurveFile(notes_);
     QCOMPARE(visible(), QList<int>{});
+    // The next file's lists start without a current line.
+    CURVEroutines::ReadCurveFile(second_);
+    QTest::mouseClick(w.ListSelect(241).widget(), Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(dynamic.ListIndex(), -1);
+    QCOMPARE(dynamic.widget()->currentRow(), -1);
   }
 
+  // Each load places the chart beside the main window as far as the screen
+  // allows; moves after that are the user's, until the next load.
   void chartOpensBesideTheMainWindow() {
     FrmCURVE w;
     w.move(40, 30);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     CURVEroutines::CurveFilePath = QStringLiteral("/lift/CAR1.CRV");
+    chartwindow::FramePlaces places = PlacesFrom(w);
     w.ShowChart();
-    QVERIFY(w.Chart()->isVisible());
-    QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
+    QVERIFY(QTest::qWaitForWindowExposed(w.Chart()));
+    QTRY_COMPARE(w.frameGeometry(), places.main);
+    QTRY_COMPARE(w.Chart()->frameGeometry(), places.chart);
     QCOMPARE(w.Chart()->size(), QSize(625, 502));
     QCOMPARE(w.Chart()->windowTitle(), QStringLiteral("QRVcalChart"));
     QCOMPARE(w.Chart()->MSChart1().TitleText(),
              QStringLiteral("QRV Load Calibration Chart for CAR1.CRV"));
     QVERIFY(!w.Chart()->isModal());
     QCOMPARE(w.Chart()->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-    // Moved by the user, it opens beside the main window again at the next load.
+    // Moved by the user, it stays when the main window moves...
     w.Chart()->move(300, 300);
+    QTRY_COMPARE(w.Chart()->pos(), QPoint(300, 300));
+    w.move(w.pos() + QPoint(20, 10));
+    QTRY_COMPARE(w.pos(), places.main.topLeft() + QPoint(20, 10));
+    QTest::qWait(50);
+    QCOMPARE(w.Chart()->pos(), QPoint(300, 300));
+    // ... and opens beside the main window again at the next load.
+    places = PlacesFrom(w);
     w.UnloadChart();
     w.ShowChart();
-    QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
+    QTRY_COMPARE(w.Chart()->frameGeometry(), places.chart);
+    QCOMPARE(w.frameGeometry(), places.main);
   }
 
-  // Read at start-up, the chart comes up with the main window and beside its frame.
+  // Read at start-up, the chart comes up once the main window is on the
+  // screen, placed by its frame; the main window keeps the keyboard.
   void chartAtStartUpComesUpBeside() {
     FrmCURVE w;
     w.move(40, 30);
     w.Form_Load(good_);
     QVERIFY(!w.Chart()->isVisible());
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.Chart()));
-    QCOMPARE(w.Chart()->pos(), QPoint(w.frameGeometry().right() + 1, w.frameGeometry().top()));
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const chartwindow::FramePlaces places = PlacesFrom(w);
+    QTRY_VERIFY(w.Chart()->isVisible());
+    QTRY_COMPARE(w.Chart()->frameGeometry(), places.chart);
+    QCOMPARE(w.frameGeometry(), places.main);
+    QTRY_COMPARE(QApplication::activeWindow(), &w);
   }
 
   void printsRebuiltChartToPdf() {
     FrmCURVE w;
     w.Form_Load(good_);
     w.show();
-    QVERIFY(w.ChartLoaded() && w.Chart()->isVisible());
+    QTRY_VERIFY(w.ChartLoaded() && w.Chart()->isVisible());
     // The user closes the chart window: it is unloaded.
     w.Chart()->close();
     QVERIFY(!w.ChartLoaded());
@@ -368,7 +392,10 @@ class MainCommands : public QObject {
     FrmCURVE w;
     w.Form_Load(good_);
     w.mnuFilePrintChart_Click();
-    QCOMPARE(messages_, QStringList{"No default printer is set up: the chart was not printed."});
+    QCOMPARE(messages_,
+             QStringList{"No default printer is set up: the chart was not printed.\n\n"
+                         "Ctrl+C in the chart window copies the chart, to paste it into a "
+                         "report; mirelda-crv chart FILE -o chart.pdf writes it to a file."});
     QVERIFY(w.ChartLoaded());
   }
 
@@ -387,7 +414,7 @@ class MainCommands : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QPointer<FrmChart> chart = w.Chart();
-    QVERIFY(chart && chart->isVisible());
+    QTRY_VERIFY(chart && chart->isVisible());
     if (how == "button") QTest::mouseClick(w.cmdQuit(), Qt::LeftButton);
     if (how == "menu") w.mnuFileQuit().action()->trigger();
     if (how == "esc") QTest::keyClick(&w, Qt::Key_Escape);
@@ -400,6 +427,15 @@ class MainCommands : public QObject {
   }
 
  private:
+  // Where the rule puts both frames from the main window's frame now, on its
+  // screen, with the chart framed like the main window.
+  static chartwindow::FramePlaces PlacesFrom(FrmCURVE& w) {
+    const QRect frame = w.frameGeometry();
+    const QRect client = w.geometry();
+    const QSize chart = QSize(625, 502) + (frame.size() - client.size());
+    return chartwindow::PlaceChartBeside(w.screen()->availableGeometry(), frame, chart);
+  }
+
   // Drags data over target and drops it there, as a file manager would;
   // whether the drag and the drop were taken, as a copy.
   static bool Drop(QWidget* target, const QMimeData& data, Qt::DropActions actions) {

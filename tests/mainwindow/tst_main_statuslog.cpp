@@ -132,8 +132,8 @@ class MainStatusLog : public QObject {
     QCOMPARE(texts.size(), 1);
     QCOMPARE(icons, QList<platform::MessageIcon>{platform::MessageIcon::None});
     const QStringList lines = texts.first().split(kCrLf);
-    QCOMPARE(lines, (QStringList{"Program: Mirelda V3.1 build 0", "", "", "",
-                                 "More info: " + platform::AppInfo::WebAddress()}));
+    QCOMPARE(lines,
+             (QStringList{"Program: Mirelda V3.1 build 0", "", "", "", "More info: man mirelda"}));
   }
 };
 

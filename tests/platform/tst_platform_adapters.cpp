@@ -155,13 +155,17 @@ class PlatformAdapters : public QObject {
   }
 
   // The current line as Qt's list moves it, with a widget, with one hidden
-  // while the list changes, and without: steps "current n", "remove n" or
-  // "mark n" on four lines, then the current line expected.
+  // while the list changes, and without: steps "current n", "remove n",
+  // "mark n" or "clear" on four lines, then the current line expected.
   void listCurrentLine_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("current");
     QTest::newRow("set") << QStringList{"current 2"} << 2;
     QTest::newRow("set past the end is none") << QStringList{"current 2", "current 9"} << -1;
+    QTest::newRow("set one past the end is none") << QStringList{"current 2", "current 4"} << -1;
+    QTest::newRow("the current last goes, the one before takes it")
+        << QStringList{"current 3", "remove 3"} << 2;
+    QTest::newRow("emptied at once") << QStringList{"current 2", "clear"} << -1;
     QTest::newRow("the line before goes") << QStringList{"current 2", "remove 0"} << 1;
     QTest::newRow("a line after goes") << QStringList{"current 1", "remove 3"} << 1;
     QTest::newRow("the current goes, the one before takes it")
@@ -189,6 +193,7 @@ class PlatformAdapters : public QObject {
         if (step.startsWith("current")) list->SetListIndex(n);
         if (step.startsWith("remove")) list->RemoveItem(n);
         if (step.startsWith("mark")) list->SetSelected(n, true);
+        if (step == "clear") list->Clear();
       }
       QCOMPARE(list->ListIndex(), current);
     }
@@ -247,6 +252,7 @@ class PlatformAdapters : public QObject {
     QTest::newRow("Tab with none checked enters at the first") << QList<int>{-1, -1, 0, -1, tab};
     QTest::newRow("Tab again leaves the group") << QList<int>{1, -1, 4, 1, tab, tab};
     QTest::newRow("Down selects the next") << QList<int>{1, -1, 2, 2, tab, Qt::Key_Down};
+    QTest::newRow("Right selects the next") << QList<int>{1, -1, 2, 2, tab, Qt::Key_Right};
     QTest::newRow("Up from the first wraps") << QList<int>{0, -1, 3, 3, tab, Qt::Key_Up};
     QTest::newRow("Left passes a disabled one") << QList<int>{3, 2, 1, 1, tab, Qt::Key_Left};
   }

@@ -1,5 +1,9 @@
 #pragma once
 
+// A line chart control over Qt Charts. Its members are set one by one and
+// take effect at Refresh(); place and size are in twips within the parent.
+// The control reports mouse events over it in twips and hit-tests the chart.
+
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -11,6 +15,8 @@
 #include <memory>
 
 #include "ChartGrid.h"
+#include "ChartTypes.h"
+#include "ChartView.h"
 
 class QChart;
 class QChartView;
@@ -19,61 +25,11 @@ class QWidget;
 
 namespace platform {
 
-enum class ChartType : int16_t { Line2d = 3 };
-enum class AxisId : int16_t { X = 0, Y = 1 };
+class ChartAxes;
+class ChartScene;
+class PointerTip;
 
-// What lies at a place on the chart, numbered as the chart component numbers
-// its parts; Point (a plotted data point) is the one the program acts on.
-enum class ChartPart : int16_t {
-  Chart = 0,
-  Title = 1,
-  Legend = 3,
-  Plot = 4,
-  Point = 7,
-  Axis = 9,
-};
-
-struct ChartPartHit {
-  ChartPart part = ChartPart::Chart;
-  int16_t index1 = 0;  // for a point: its series, from 1
-  int16_t index2 = 0;  // for a point: its number, from 1 at the first row
-  int16_t index3 = 0;
-  int16_t index4 = 0;
-};
-
-// The scale of a category axis, counted in rows.
-struct ChartCategoryScale {
-  bool Auto = true;
-  int16_t DivisionsPerTick = 1;
-  int16_t DivisionsPerLabel = 1;
-  bool LabelTick = false;  // labels centred on their tick, not between ticks
-};
-
-// The scale of a value axis: its range and how many equal divisions it has.
-struct ChartValueScale {
-  bool Auto = true;
-  float Maximum = 0;
-  float Minimum = 0;
-  int32_t MajorDivision = 0;
-  int16_t MinorDivision = 0;  // further ticks within each major division
-};
-
-struct ChartAxisLabels {
-  bool Auto = true;  // false: every label is drawn whole, never shortened
-};
-
-struct ChartAxis {
-  QString AxisTitle;
-  ChartAxisLabels& Labels(int /*level*/) { return labels; }
-  ChartCategoryScale CategoryScale;
-  ChartValueScale ValueScale;
-  ChartAxisLabels labels;
-};
-
-// A line chart control over Qt Charts. Its members are set one by one and
-// take effect at Refresh(); place and size are in twips within the parent.
-// The control reports mouse events over it in twips and hit-tests the chart.
-class ChartControl {
+class ChartControl : private ChartViewEvents {
  public:
   // button, shift state, x and y in twips of the control's own coordinates.
   using MouseHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
@@ -128,17 +84,13 @@ class ChartControl {
   QChart* chart() const;
 
  private:
-  class View;
-  struct Plotted;
+  void Moved(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos,
+             QPoint globalPos) override;
+  void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos) override;
+  void Released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos) override;
+  void PointerLeft() override;
 
-  void ApplyData();
-  void ApplyCategoryAxis();
-  void ApplyValueAxis();
-  void ChooseValueLabels();
   void FitToPlotArea();
-  void Mouse(const MouseHandler& handler, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-             QPointF pos);
-  void ShowPointerTip(QPointF pos, QPoint globalPos);
   // What lies at a place in the view's pixels.
   ChartPartHit PartAt(QPointF pixels) const;
 
@@ -149,15 +101,16 @@ class ChartControl {
   QString titleText_;
   std::array<ChartAxis, 2> axes_;
   QString toolTipText_;
-  int64_t valueLabelEvery_ = 1;
   bool dataChanged_ = true;
 
   MouseHandler onMouseMove_;
   MouseHandler onMouseDown_;
   MouseHandler onMouseUp_;
 
-  View* view_ = nullptr;
-  std::unique_ptr<Plotted> plotted_;
+  std::unique_ptr<ChartScene> scene_;
+  std::unique_ptr<ChartAxes> chartAxes_;
+  ChartView* view_ = nullptr;
+  std::unique_ptr<PointerTip> tip_;
 };
 
 }  // namespace platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace cli {
+
+inline constexpr int kPlotted = 7;    // Dynamic .. Delta Down, curve codes 241..247
+inline constexpr int kHeights = 101;  // 0..100
+
+struct TargetSample {
+  int16_t height;
+  int32_t value;
+};
+
+// What one successful read left in the calibration tables, copied out, since
+// the tables hold one file only and the next read overwrites them.
+struct CurveSnapshot {
+  QString path;
+  // Plotted curve i (0 Dynamic .. 6 Delta Down), raw, by height.
+  std::array<std::array<int32_t, kHeights>, kPlotted> raw{};
+  // Sample sets 0..3 as the tables hold them after the read (sorted by
+  // height), up to their first empty slot.
+  std::array<std::vector<TargetSample>, 4> samples;
+  int16_t elevUp = -1;
+  int16_t elevDown = -1;
+};
+
+// The tables as they are now; path names the file they came from.
+CurveSnapshot TakeSnapshot(const QString& path);
+
+// The curve code of plotted curve i.
+inline int16_t PlottedCode(int i) {
+  return static_cast<int16_t>(241 + i);
+}
+
+}  // namespace cli

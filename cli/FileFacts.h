@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "ChartExtras.h"
+#include "CurveSnapshot.h"
+#include "FileOutcome.h"
+
+// What a technician reads about one file, in the words info and the sheet share.
+namespace cli {
+
+// The lines before the header as they stand, each made printable; of a line
+// too long to keep, its start and its length.
+QStringList PreambleText(const QString& file);
+
+// Whether the file was opened at all, so that it has lines to show.
+bool WasOpened(const QString& file, const FileOutcome& outcome);
+
+// The reader's message with why it stopped: "Problem with F at line 43: field 4 ...".
+QString OutcomeText(const FileOutcome& outcome);
+
+// "STRAIN, chart range 44 to 116 mV".
+QString SensorText(const ChartScale& scale);
+
+// "46%", or "none".
+QString SwitchText(int16_t height);
+
+// "Loaded Up Samples: 5", "Empty Up Samples: 0 INVALID!" where the viewer warns.
+QString SampleCountLine(const CurveSnapshot& snapshot, int16_t set, const QStringList& warnings);
+
+}  // namespace cli

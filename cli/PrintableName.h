@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace cli {
+
+// A file name, or a message that holds one, as text that stays on one line
+// and sends no terminal codes: a backslash becomes "\\"; a newline, a tab and
+// a carriage return "\n", "\t", "\r"; any other control character below
+// U+0080 "\xNN"; a byte of a name that was not UTF-8 (FileName.h) "\xNN" of
+// that byte; C1 controls, line and paragraph separators, bidirectional
+// embeddings and isolates, and lone surrogates "\uNNNN". The result reads
+// back to exactly one name. Everything else is kept as it is.
+QString PrintableName(const QString& name);
+
+// A line of a file's own text, kept as it stands but on one line and without
+// terminal codes: escaped like a name, except that a backslash stays one.
+QString PrintableLine(const QString& line);
+
+}  // namespace cli

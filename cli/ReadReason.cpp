@@ -1,0 +1,30 @@
+#include "ReadReason.h"
+
+#include <QByteArray>
+
+#include "FileName.h"
+#include "PrintableName.h"
+
+namespace cli {
+
+namespace {
+
+// A field longer than this is shown by its start: the line number says where
+// the rest is.
+constexpr qsizetype kLongestFieldShown = 80;
+
+}  // namespace
+
+QString ReasonText(const CURVEroutines::ReadProblem& problem) {
+  if (problem.rule == CURVEroutines::CrvRule::None) return QString();
+  QString rule = QString::fromLatin1(CURVEroutines::CrvRuleText(problem.rule));
+  rule.replace(QStringLiteral("%1"), QString::number(problem.dueRow));
+  if (problem.field == 0) return rule;
+  QString text = platform::DecodeFileName(QByteArray::fromStdString(problem.fieldText));
+  if (text.size() > kLongestFieldShown)
+    text = text.left(kLongestFieldShown) + QStringLiteral("...");
+  return QStringLiteral("field %1 \"%2\": %3")
+      .arg(QString::number(problem.field), PrintableName(text), rule);
+}
+
+}  // namespace cli

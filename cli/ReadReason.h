@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "CrvRules.h"
+
+namespace cli {
+
+// Why a read stopped, in words, for printing after the reader's message:
+// 'field 4 "014772": a leading zero', or the rule alone. Empty for none.
+QString ReasonText(const CURVEroutines::ReadProblem& problem);
+
+}  // namespace cli
