@@ -1,8 +1,8 @@
 #include "FileOpenDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QFileIconProvider>
-#include <QtCore/qapplicationstatic.h>
+#include <QPointer>
 #include <QSettings>
 
 #include "FileName.h"
@@ -25,12 +25,32 @@ void KeepDialogSettingsInMemory() {
   }();
 }
 
-QByteArray& DialogState() {
-  static QByteArray state;
-  return state;
+// The folders the dialog's "Look in" list offers, kept from one use to the
+// next as Qt's dialog keeps them in its settings file.
+QStringList& RecentFolders() {
+  static QStringList folders;
+  return folders;
 }
 
-Q_APPLICATION_STATIC(QFileIconProvider, gDialogIcons)
+// One dialog serves the whole run: made anew for every use, Qt's dialog
+// (its file system model, watcher and icons) left resident memory a little
+// higher each time. Kept, it also keeps its folder, history and layout from
+// one use to the next, as a user expects within a run, but not the folders it
+// passed through: those are given back on every use.
+QFileDialog& RunDialog(QWidget* parent) {
+  static QPointer<QFileDialog> dialog;
+  if (dialog && dialog->parentWidget() != parent) delete dialog;
+  if (!dialog) {
+    dialog = new QFileDialog(parent);
+    if (parent == nullptr) {
+      QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog, &QObject::deleteLater);
+    }
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog offers no read-only check box, so kHideReadOnly needs nothing.
+    dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  }
+  return *dialog;
+}
 
 CommonDialog::OpenHandler& CurrentHandler() {
   static CommonDialog::OpenHandler handler;
@@ -89,19 +109,16 @@ bool CommonDialog::ShowOpen() {
     return !FileName.isEmpty();
   }
   KeepDialogSettingsInMemory();
-  QFileDialog dialog(parent_, DialogTitle);
-  dialog.setIconProvider(gDialogIcons);
-  if (!DialogState().isEmpty()) dialog.restoreState(DialogState());
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  QFileDialog& dialog = RunDialog(parent_);
+  dialog.setWindowTitle(DialogTitle);
   dialog.setFileMode((Flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
-  // Qt's own dialog offers no read-only check box, so kHideReadOnly needs nothing.
-  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   const QStringList filters = QtNameFilters(Filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  dialog.setNameFilters(filters.isEmpty() ? QStringList{QStringLiteral("*")} : filters);
   if (!FileName.isEmpty()) dialog.selectFile(FileName);
+  if (!RecentFolders().isEmpty()) dialog.setHistory(RecentFolders());
   const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-  DialogState() = dialog.saveState();
+  RecentFolders() = dialog.history();
   FileName = chosen ? FileNameFromShown(dialog.selectedFiles().constFirst()) : QString();
   return chosen;
 }
