@@ -1,12 +1,16 @@
 #include "ChartIcon.h"
 
+#include <QtCore/qapplicationstatic.h>
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
 
 namespace chartwindow {
 
-QIcon ChartIcon() {
+namespace {
+
+QIcon DrawnIcon() {
   QPixmap pixmap(32, 32);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
@@ -25,6 +29,17 @@ QIcon ChartIcon() {
   painter.drawPolyline(QPolygon({QPoint(7, 24), QPoint(13, 20), QPoint(19, 19), QPoint(27, 15)}));
   painter.end();
   return QIcon(pixmap);
+}
+
+}  // namespace
+
+// Drawn once for the run. An icon of each chart window's own would leave its
+// scaled copies in Qt's pixmap cache, which keeps them (up to 10 MiB) after
+// the window is gone: memory grew with every load.
+Q_APPLICATION_STATIC(QIcon, gChartIcon, DrawnIcon())
+
+QIcon ChartIcon() {
+  return *gChartIcon;
 }
 
 }  // namespace chartwindow

@@ -15,6 +15,7 @@
 #include "ChartIcon.h"
 #include "ChartPlacement.h"
 #include "CurveTables.h"
+#include "FileName.h"
 #include "GeneralNumber.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
@@ -96,8 +97,9 @@ void FrmChart::Form_Load() {
   }
   // The empty curves dashed, so each pair reads apart without its colours.
   for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
-  chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
-                     CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
+  chart.SetTitleText(
+      QStringLiteral("QRV Load Calibration Chart for ") +
+      platform::ShownFileName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath)));
 
   platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");

@@ -1,12 +1,15 @@
 #include "FileDrop.h"
 
+#include <sys/stat.h>
+
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+
+#include "FileName.h"
 
 namespace platform {
 
@@ -50,8 +53,16 @@ QString DroppedFilePath(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return QString();
   const QList<QUrl> urls = data->urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return QString();
-  const QString path = urls.front().toLocalFile();
-  return QFileInfo(path).isDir() ? QString() : path;
+  const QUrl& url = urls.front();
+  // The address carries the name's bytes percent-encoded; Qt's own
+  // conversion decodes them as UTF-8 and loses any byte that is not.
+  const QString path =
+      url.host().isEmpty()
+          ? DecodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()))
+          : url.toLocalFile();
+  struct stat info {};
+  const bool folder = ::stat(EncodeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+  return folder ? QString() : path;
 }
 
 Qt::DropAction ChosenDropAction(Qt::DropActions possible) {

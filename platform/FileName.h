@@ -17,7 +17,15 @@ QByteArray EncodeFileName(const QString& name);
 bool IsEscapedByte(QChar c);
 
 // The name as a window shows it: each byte that was not UTF-8 shown as the
-// replacement character U+FFFD.
+// replacement character U+FFFD. Any text that may hold a name goes through
+// it on its way to a widget.
 QString ShownFileName(const QString& name);
+
+// A path as Qt's file dialog gives it, where each byte of a name that is not
+// UTF-8 became U+FFFD, back in the lossless form: each name in it that holds
+// U+FFFD is looked up among the entries of its folder as Qt shows them. A
+// path that holds no U+FFFD, or whose name matches no entry or several, is
+// given back as it came.
+QString FileNameFromShown(const QString& path);
 
 }  // namespace platform

@@ -1,10 +1,56 @@
 #include "FileOpenDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QPointer>
+#include <QSettings>
+
+#include "FileName.h"
 
 namespace platform {
 
 namespace {
+
+// Qt's file dialog reads and writes its own settings file (~/.config/
+// QtProject.conf, with a lock file) on every use, and the program writes no
+// files. Its settings are sent where nothing can be read or written: a path in
+// Qt's resources, which no file system backs. What the dialog keeps from one
+// use to the next (folder, history, layout) is kept in memory, for the run.
+void KeepDialogSettingsInMemory() {
+  [[maybe_unused]] static const bool pointed = [] {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
+    }
+    return true;
+  }();
+}
+
+// The folders the dialog's "Look in" list offers, kept from one use to the
+// next as Qt's dialog keeps them in its settings file.
+QStringList& RecentFolders() {
+  static QStringList folders;
+  return folders;
+}
+
+// One dialog serves the whole run: made anew for every use, Qt's dialog
+// (its file system model, watcher and icons) left resident memory a little
+// higher each time. Kept, it also keeps its folder, history and layout from
+// one use to the next, as a user expects within a run, but not the folders it
+// passed through: those are given back on every use.
+QFileDialog& RunDialog(QWidget* parent) {
+  static QPointer<QFileDialog> dialog;
+  if (dialog && dialog->parentWidget() != parent) delete dialog;
+  if (!dialog) {
+    dialog = new QFileDialog(parent);
+    if (parent == nullptr) {
+      QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog, &QObject::deleteLater);
+    }
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog offers no read-only check box, so kHideReadOnly needs nothing.
+    dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  }
+  return *dialog;
+}
 
 CommonDialog::OpenHandler& CurrentHandler() {
   static CommonDialog::OpenHandler handler;
@@ -56,25 +102,25 @@ QStringList QtNameFilters(const QString& filter) {
 }
 
 bool CommonDialog::ShowOpen() {
+  // The dialog shows each byte of a name that is not UTF-8 as U+FFFD; the
+  // name chosen is matched back to the file's own bytes.
   if (CurrentHandler()) {
-    FileName = CurrentHandler()(*this);
+    FileName = FileNameFromShown(CurrentHandler()(*this));
     return !FileName.isEmpty();
   }
-  QFileDialog dialog(parent_, DialogTitle);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  KeepDialogSettingsInMemory();
+  QFileDialog& dialog = RunDialog(parent_);
+  dialog.setWindowTitle(DialogTitle);
   dialog.setFileMode((Flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
-  // Qt's own dialog offers no read-only check box, so kHideReadOnly needs nothing.
-  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   const QStringList filters = QtNameFilters(Filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  dialog.setNameFilters(filters.isEmpty() ? QStringList{QStringLiteral("*")} : filters);
   if (!FileName.isEmpty()) dialog.selectFile(FileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    FileName.clear();
-    return false;
-  }
-  FileName = dialog.selectedFiles().constFirst();
-  return true;
+  if (!RecentFolders().isEmpty()) dialog.setHistory(RecentFolders());
+  const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  RecentFolders() = dialog.history();
+  FileName = chosen ? FileNameFromShown(dialog.selectedFiles().constFirst()) : QString();
+  return chosen;
 }
 
 CommonDialog::OpenHandler CommonDialog::SetOpenHandler(OpenHandler handler) {

@@ -30,8 +30,8 @@ class CommonDialog {
   bool ShowOpen();
 
   // Tests answer in place of the modal dialog: the handler sees the members
-  // as set up and returns the chosen path, or "" for a cancel. Returns the
-  // handler that was in place before.
+  // as set up and returns the chosen path as Qt's dialog gives it, or "" for
+  // a cancel. Returns the handler that was in place before.
   using OpenHandler = std::function<QString(const CommonDialog& dialog)>;
   static OpenHandler SetOpenHandler(OpenHandler handler);
 

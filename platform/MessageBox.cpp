@@ -4,14 +4,17 @@
 #include <QMessageBox>
 
 #include "AppInfo.h"
+#include "FileName.h"
 
 namespace platform {
 
 namespace {
 
 void ShowModalBox(const QString& text, MessageIcon icon) {
+  // The text may name a file whose name is not UTF-8.
   QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  AppInfo::Title(), text, QMessageBox::Ok, QApplication::activeWindow());
+                  AppInfo::Title(), ShownFileName(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "StatusBox.h"
 
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -20,6 +21,20 @@ class LogEdit : public QPlainTextEdit {
   bool caretToEndWhenShown = false;
 
  protected:
+  // Every paste (Ctrl+V, Shift+Insert, the middle button's primary
+  // selection, a drop) arrives here. Qt 6.4's own insertion takes the first
+  // of the formats offered without asking whether there is one, and reads
+  // through a null pointer when there is none: the primary selection offers
+  // none when nothing is selected anywhere, so one middle click crashed the
+  // program. The log takes plain text, and nothing from an empty offer.
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source == nullptr || !source->hasText()) return;
+    const QString text = source->text();
+    if (text.isEmpty()) return;
+    insertPlainText(text);
+    ensureCursorVisible();
+  }
+
   void showEvent(QShowEvent* event) override {
     QPlainTextEdit::showEvent(event);
     if (!caretToEndWhenShown) return;

@@ -16,11 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cstdio>
 
 #include "../calibration/CrvBuilder.h"
 #include "CURVEroutines.h"
 #include "ChartPlacement.h"
 #include "CurveTables.h"
+#include "FileName.h"
 #include "FrmCURVE.h"
 #include "MessageBox.h"
 #include "WindowPrinter.h"
@@ -47,6 +49,13 @@ class MainCommands : public QObject {
     second_ = WriteCrv(dir_, CompleteCrv("Car 2"), QStringLiteral("car2.Crv"));
     blanks_ = WriteCrv(dir_, CompleteCrv("Car 3"), QStringLiteral("Lift Data/car 3.crv"));
     notes_ = WriteCrv(dir_, "not a curve\r\n", QStringLiteral("notes.txt"));
+    // A name that is not UTF-8, written by its bytes.
+    const QByteArray foreign = QFile::encodeName(dir_.path()) + "/bad\xe9.CRV";
+    foreign_ = platform::DecodeFileName(foreign);
+    FILE* file = std::fopen(foreign.constData(), "wb");
+    const QByteArray crv = CompleteCrv("Car 4");
+    QVERIFY(file && std::fwrite(crv.data(), 1, crv.size(), file) == std::size_t(crv.size()));
+    std::fclose(file);
     // Relative names such as ".crv" are looked up here, where no such file is.
     QDir::setCurrent(dir_.path());
   }
@@ -101,6 +110,9 @@ class MainCommands : public QObject {
     QTest::newRow("notes.txt") << "notes.txt" << false
                                << QStringList{"File notes.txt cannot be processed!"} << ""
                                << QString();
+    QTest::newRow("a name that is not UTF-8")
+        << foreign_ << true << QStringList()
+        << QStringLiteral(u"\r\nReading data from bad\ufffd.CRV\r\nSuccess!\r\n") << foreign_;
     QTest::newRow("two paths are one name")
         << notes_ + " " + good_ << true << QStringList{"Could not open " + notes_ + " " + good_}
         << "Could not open file!\r\n"
@@ -131,7 +143,10 @@ class MainCommands : public QObject {
       QCOMPARE(w.ListSelect(c).Value(), read && c == 240);
       if (!read) QVERIFY(!w.ListSelect(c).Enabled());
     }
-    if (read) QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QFileInfo(readPath).fileName()));
+    if (read) {
+      QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(
+          platform::ShownFileName(QFileInfo(readPath).fileName())));
+    }
   }
 
   // A file reaches the window through the Load dialog or dropped on the
@@ -140,39 +155,49 @@ class MainCommands : public QObject {
   void loadCommand_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("answer");  // what the user picks in the dialog, or drops
-    QTest::addColumn<bool>("changes");
+    QTest::addColumn<QString>("read");    // the file read, "" for none
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("cancelled") << "dialog" << QString() << false << QStringList();
+    QTest::newRow("cancelled") << "dialog" << QString() << QString() << QStringList();
     for (const char* how : {"dialog", "status drop", "chart drop"}) {
       QTest::addRow("%s: refused name", how)
-          << how << "@notes" << false << QStringList{"@File @notes cannot be processed!"};
-      QTest::addRow("%s: another file", how) << how << "@second" << true << QStringList();
+          << how << "@notes" << QString() << QStringList{"@File @notes cannot be processed!"};
+      QTest::addRow("%s: another file", how) << how << "@second"
+                                             << "@second" << QStringList();
+      // The dialog shows each byte that is not UTF-8 as U+FFFD; a drop
+      // carries it percent-encoded.
+      QTest::addRow("%s: a name that is not UTF-8", how)
+          << how << (how == QStringLiteral("dialog") ? "@lossy" : "@encoded") << "@foreign"
+          << QStringList();
     }
     // Anything but one local file is refused, and changes nothing.
     const QStringList none;
     QTest::newRow("two files dropped") << "status drop"
-                                       << "@second @notes" << false << none;
+                                       << "@second @notes" << QString() << none;
     QTest::newRow("a folder dropped") << "status drop"
-                                      << "@dir" << false << none;
+                                      << "@dir" << QString() << none;
     QTest::newRow("an address dropped") << "status drop"
-                                        << "https://x.org/a.CRV" << false << none;
+                                        << "https://x.org/a.CRV" << QString() << none;
     QTest::newRow("text dropped") << "status drop"
-                                  << "" << false << none;
+                                  << "" << QString() << none;
     QTest::newRow("a move only") << "status move"
-                                 << "@second" << false << none;
+                                 << "@second" << QString() << none;
   }
 
   void loadCommand() {
     QFETCH(QString, how);
     QFETCH(QString, answer);
-    QFETCH(bool, changes);
+    QFETCH(QString, read);
     QFETCH(QStringList, messages);
     const auto resolve = [this](QString s) {
       return s.replace(QStringLiteral("@notes"), notes_)
           .replace(QStringLiteral("@second"), second_)
           .replace(QStringLiteral("@dir"), dir_.path())
+          .replace(QStringLiteral("@foreign"), foreign_)
+          .replace(QStringLiteral("@lossy"), dir_.path() + QStringLiteral(u"/bad\ufffd.CRV"))
+          .replace(QStringLiteral("@encoded"), "file://" + dir_.path() + "/bad%E9.CRV")
           .replace(QStringLiteral("@File"), QStringLiteral("File"));
     };
+    const bool changes = !read.isEmpty();
     FrmCURVE w;
     w.Form_Load(good_);
     w.show();
@@ -199,10 +224,11 @@ class MainCommands : public QObject {
     for (QString& m : messages) m = resolve(m);
     QCOMPARE(messages_, messages);
     if (changes) {
-      QCOMPARE(CURVEroutines::CurveFilePath, second_);
-      QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(QStringLiteral("car2.Crv")));
-      QVERIFY(w.TxtStatus().Text().endsWith(
-          QStringLiteral("Reading data from car2.Crv\r\nSuccess!\r\n")));
+      QCOMPARE(CURVEroutines::CurveFilePath, resolve(read));
+      const QString name = platform::ShownFileName(CURVEroutines::FileNameOf(resolve(read)));
+      QVERIFY(w.Chart()->MSChart1().TitleText().endsWith(name));
+      QVERIFY(w.TxtStatus().Text().endsWith(QStringLiteral("Reading data from ") + name +
+                                            QStringLiteral("\r\nSuccess!\r\n")));
     } else {
       QCOMPARE(Snapshot(w), before);
     }
@@ -439,10 +465,11 @@ class MainCommands : public QObject {
   }
 
   QTemporaryDir dir_;
-  QString good_;    // a complete file
-  QString second_;  // another complete file
-  QString blanks_;  // a complete file under a path with blanks, lower-case extension
-  QString notes_;   // an existing file that is no CRV
+  QString good_;     // a complete file
+  QString second_;   // another complete file
+  QString blanks_;   // a complete file under a path with blanks, lower-case extension
+  QString notes_;    // an existing file that is no CRV
+  QString foreign_;  // a complete file whose name is not UTF-8
   QStringList messages_;
   platform::MessageHandler previousHandler_;
 };

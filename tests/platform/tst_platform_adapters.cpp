@@ -1,7 +1,10 @@
 // The window adapters where they part from Qt's defaults: the status box's
-// CR LF text, the option group's deselect and click, the list marks.
+// CR LF text and what it takes from pastes, the option group's deselect and
+// click, the list marks.
 #include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,6 +72,61 @@ class PlatformAdapters : public QObject {
     box.SetSelStart(position);
     QCOMPARE(box.SelStart(), expected);
     QCOMPARE(box.Text().left(box.SelStart()), text.left(expected));
+  }
+
+  // Typing and pasting into the status box, at the caret or, for the primary
+  // selection, where the middle button is released. A paste of nothing, as
+  // from a primary selection that nobody holds, changes nothing. Run on a
+  // display as well: only there has the clipboard a primary selection.
+  void statusBoxPastes_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("offered");  // "-": an offer of no data at all
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typing") << QStringLiteral("type") << QString() << QStringLiteral("abxy cd");
+    QTest::newRow("Ctrl+V") << QStringLiteral("ctrl+v") << QStringLiteral("Q\nR")
+                            << QStringLiteral("abQ\r\nR cd");
+    QTest::newRow("Ctrl+V, nothing on the clipboard")
+        << QStringLiteral("ctrl+v") << QStringLiteral("-") << QStringLiteral("ab cd");
+    QTest::newRow("middle button")
+        << QStringLiteral("middle") << QStringLiteral("Q") << QStringLiteral("abQ cd");
+    QTest::newRow("middle button, nothing selected anywhere")
+        << QStringLiteral("middle") << QStringLiteral("-") << QStringLiteral("ab cd");
+  }
+  void statusBoxPastes() {
+    QFETCH(QString, action);
+    QFETCH(QString, offered);
+    QFETCH(QString, expected);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const bool middle = action == QStringLiteral("middle");
+    if (middle && !clipboard->supportsSelection()) QSKIP("no primary selection on this platform");
+    const QClipboard::Mode mode = middle ? QClipboard::Selection : QClipboard::Clipboard;
+    if (offered == QStringLiteral("-")) {
+      // Held by nobody on a display; an offer without formats where the
+      // clipboard lives in the program.
+      clipboard->clear(mode);
+      if (!clipboard->supportsSelection()) clipboard->setMimeData(new QMimeData, mode);
+    } else {
+      clipboard->setText(offered, mode);
+    }
+    platform::StatusBox box(nullptr);
+    box.widget()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.widget()));
+    box.SetText(QStringLiteral("ab cd"));
+    box.SetSelStart(2);
+    if (action == QStringLiteral("type")) {
+      QTest::keyClicks(box.widget(), QStringLiteral("xy"));
+    } else if (action == QStringLiteral("ctrl+v")) {
+      QTest::keyClick(box.widget(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+      // Released just after "ab": the paste goes there.
+      box.SetSelStart(0);
+      QTextCursor at = box.widget()->textCursor();
+      at.setPosition(2);
+      const QRect place = box.widget()->cursorRect(at);
+      QTest::mouseClick(box.widget()->viewport(), Qt::MiddleButton, {},
+                        QPoint(place.left() + 1, place.center().y()));
+    }
+    QCOMPARE(box.Text(), expected);
   }
 
   void optionGroupDeselectsAndRunsClicks() {

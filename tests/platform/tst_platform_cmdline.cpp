@@ -1,8 +1,13 @@
 // The command line reaches the program as the operating system gave it: Qt
 // gets the program's name alone and acts on none of the options it knows.
+// File names keep their bytes, as given or as the file dialog shows them.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 #include "CommandLine.h"
 #include "FileName.h"
@@ -49,6 +54,41 @@ class PlatformCommandLine : public QObject {
     const QString name = platform::DecodeFileName(bytes);
     QCOMPARE(platform::EncodeFileName(name), bytes);
     QCOMPARE(platform::ShownFileName(name), shown);
+  }
+
+  // A name as Qt's file dialog shows it, each byte that is not UTF-8 as
+  // U+FFFD, leads back to the one file it shows, or to nothing.
+  void shownNamesLeadBackToTheirFiles_data() {
+    QTest::addColumn<QList<QByteArray>>("files");  // made in a folder of their own
+    QTest::addColumn<QString>("shown");            // after the folder's path
+    QTest::addColumn<QByteArray>("found");         // "" for the shown name itself
+    const QList<QByteArray> one{"bad\xe9.CRV"};
+    QTest::newRow("a name") << one << QStringLiteral(u"/bad\ufffd.CRV")
+                            << QByteArray("/bad\xe9.CRV");
+    QTest::newRow("in a folder") << QList<QByteArray>{"d\xff/x.CRV"}
+                                 << QStringLiteral(u"/d\ufffd/x.CRV") << QByteArray("/d\xff/x.CRV");
+    QTest::newRow("two shown alike") << QList<QByteArray>{"bad\xe9.CRV", "bad\xe8.CRV"}
+                                     << QStringLiteral(u"/bad\ufffd.CRV") << QByteArray();
+    QTest::newRow("none shown so") << one << QStringLiteral(u"/b\ufffd.CRV") << QByteArray();
+    QTest::newRow("U+FFFD itself") << QList<QByteArray>{"a\xef\xbf\xbd"}
+                                   << QStringLiteral(u"/a\ufffd") << QByteArray("/a\xef\xbf\xbd");
+  }
+  void shownNamesLeadBackToTheirFiles() {
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, found);
+    QTemporaryDir dir;
+    const QByteArray root = QFile::encodeName(dir.path());
+    for (const QByteArray& file : files) {
+      if (file.contains('/'))
+        QVERIFY(::mkdir((root + '/' + file.split('/')[0]).constData(), 0700) == 0);
+      FILE* f = std::fopen((root + '/' + file).constData(), "w");
+      QVERIFY(f != nullptr);
+      std::fclose(f);
+    }
+    const QString path = dir.path() + shown;
+    QCOMPARE(platform::FileNameFromShown(path),
+             found.isEmpty() ? path : platform::DecodeFileName(root + found));
   }
 };
 

@@ -1,8 +1,16 @@
-// The file-open dialog: its filter on a file system that tells cases apart, and its seam.
+// The file-open dialog: its filter on a file system that tells cases apart, and its seam;
+// the message box.
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "FileName.h"
 #include "FileOpenDialog.h"
+#include "MessageBox.h"
 
 namespace {
 // Whether one Qt name filter ("Text (*.a *.b)") lists a file name.
@@ -58,6 +66,58 @@ class PlatformDialogs : public QObject {
     QCOMPARE(dialog.FileName, QString());
     QCOMPARE(titles, (QStringList{QStringLiteral("Pick"), QStringLiteral("Pick")}));
     platform::CommonDialog::SetOpenHandler(previous);
+  }
+
+  // The real dialog, answered from the event loop: the second use opens
+  // where the first chose, with the first's history, and no use writes the
+  // settings file Qt's dialog keeps on its own. Each use goes up a folder.
+  void dialogRemembersInMemoryOnly() {
+    QTemporaryDir config, files;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QVERIFY(QDir(files.path()).mkpath(QStringLiteral("sub")));
+    const QString chosen = files.path() + QStringLiteral("/sub/a.CRV");
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QStringList seen;
+    const auto answer = [&seen, chosen](bool choose) {
+      QTimer::singleShot(0, [&seen, chosen, choose] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (d == nullptr) return;
+        seen << d->directory().absolutePath();
+        d->setDirectory(QFileInfo(chosen).path() + QStringLiteral("/.."));
+        seen << d->history().join(QLatin1Char(','));
+        if (choose) d->selectFile(chosen);
+        QDialog* box = d;  // accept() is protected in QFileDialog
+        choose ? box->accept() : box->reject();
+      });
+    };
+    platform::CommonDialog dialog;
+    answer(true);
+    QVERIFY(dialog.ShowOpen());
+    QCOMPARE(dialog.FileName, chosen);
+    answer(false);
+    QVERIFY(!dialog.ShowOpen());
+    // Folder shown, then history after going up from it, in each use.
+    const QString sub = QFileInfo(chosen).path();
+    QCOMPARE(seen.mid(2), (QStringList{sub, sub + QLatin1Char(',') + files.path()}));
+    const QDir settings(config.path());
+    QCOMPARE(settings.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+  }
+
+  // The box shows a name that is not UTF-8 with each foreign byte as U+FFFD.
+  void messageBoxShowsNamesAsItCan() {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      shown = box->text();
+      box->accept();
+    });
+    platform::ShowMessage(QStringLiteral("Could not open /d/") +
+                          platform::DecodeFileName("bad\xe9.CRV"));
+    QCOMPARE(shown, QStringLiteral(u"Could not open /d/bad\ufffd.CRV"));
   }
 };
 
