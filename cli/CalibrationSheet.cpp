@@ -20,8 +20,6 @@ namespace cli {
 namespace {
 
 constexpr int kResolution = 600;
-// The chart window's client area, as the chart command draws it by default.
-const QSize kChartSize(625, 502);
 // A refused file's sheet is one page: its preamble shows as far as it fits.
 constexpr double kRefusalRoomMm = 40;
 
@@ -178,8 +176,8 @@ SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file) {
 std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
   if (!input.run.curves) return nullptr;
   input.scale = ScaleOver(*input.run.curves, nullptr);
+  // Made at the window's client area, which the chart fills once shown.
   auto chart = std::make_unique<FrmChart>();
-  chart->resize(kChartSize);
   chart->Form_Resize();
   const ChartScale drawn = input.reference && input.reference->curves
                                ? AddReference(*chart, *input.run.curves, *input.reference->curves)
