@@ -20,10 +20,6 @@ namespace cli {
 namespace {
 
 constexpr int kResolution = 600;
-// The chart window's client area, as the chart command draws it by default.
-const QSize kChartSize(625, 502);
-constexpr int kSampleSets = 4;
-constexpr int kFirstSampledCurve = 1;  // set s belongs to plotted curve 1 + s
 // A refused file's sheet is one page: its preamble shows as far as it fits.
 constexpr double kRefusalRoomMm = 40;
 
@@ -59,7 +55,7 @@ void Targets(SheetFlow& flow, const SheetRun& run) {
   flow.Heading(QStringLiteral("Elevation switches and target samples"));
   flow.Text(QStringLiteral("Elevation switch: Up %1, Down %2")
                 .arg(SwitchText(curves.elevUp), SwitchText(curves.elevDown)));
-  for (int16_t set = 0; set < kSampleSets; ++set) {
+  for (int16_t set = 0; set < CURVEroutines::kSampleSets; ++set) {
     flow.Gap(1);
     flow.Text(SampleCountLine(curves, set, run.outcome.warnings), SheetFlow::TextFont(9, true));
     const QString samples = SampleText(curves, set);
@@ -82,7 +78,7 @@ void Chart(SheetFlow& flow, FrmChart& chart) {
 
 bool IsMarked(const CurveSnapshot& curves, int curve, int height) {
   const int set = curve - kFirstSampledCurve;
-  if (set < 0 || set >= kSampleSets) return false;
+  if (set < 0 || set >= CURVEroutines::kSampleSets) return false;
   for (const TargetSample& s : curves.samples[static_cast<std::size_t>(set)]) {
     if (s.height == height) return true;
   }
@@ -180,8 +176,8 @@ SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file) {
 std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
   if (!input.run.curves) return nullptr;
   input.scale = ScaleOver(*input.run.curves, nullptr);
+  // Made at the window's client area, which the chart fills once shown.
   auto chart = std::make_unique<FrmChart>();
-  chart->resize(kChartSize);
   chart->Form_Resize();
   const ChartScale drawn = input.reference && input.reference->curves
                                ? AddReference(*chart, *input.run.curves, *input.reference->curves)

@@ -24,8 +24,6 @@ using platform::ChartGrid;
 constexpr double kReferenceLineWidth = 0.75;
 constexpr double kMarkerSize = 7;
 constexpr double kLabelDrop = 0.05;  // of the value range, below the top
-constexpr int kSampleSets = 4;
-constexpr int kFirstSampledCurve = 1;  // set s belongs to plotted curve 1 + s (Loaded Up ..)
 
 // Rows are heights; column 1 the row labels, then the seven curves of each run.
 ChartGrid RawGrid(const CurveSnapshot& first, const CurveSnapshot* second) {
@@ -141,7 +139,7 @@ ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file,
 void AddMarks(FrmChart& chart, const CurveSnapshot& file, const QString& sensorKind) {
   QChart* qchart = chart.MSChart1().chart();
   const double factor = chartwindow::SensorFactor(sensorKind);
-  for (int set = 0; set < kSampleSets; ++set) {
+  for (int set = 0; set < CURVEroutines::kSampleSets; ++set) {
     auto* markers = new QScatterSeries;
     for (const TargetSample& sample : file.samples[static_cast<std::size_t>(set)]) {
       if (sample.height < 0 || sample.height >= kHeights) continue;

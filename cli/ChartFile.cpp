@@ -82,11 +82,6 @@ QSize ScaledSize(QSize size, double scale) {
 }
 
 bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error) {
-  const QString problem = OutputFileProblem(path);
-  if (!problem.isEmpty()) {
-    error = problem;
-    return false;
-  }
   chart.resize(request.size);
   // The chart fills the client area, as it does once the window is shown.
   chart.Form_Resize();

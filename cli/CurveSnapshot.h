@@ -5,10 +5,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "CurveCodes.h"
+
 namespace cli {
 
-inline constexpr int kPlotted = 7;    // Dynamic .. Delta Down, curve codes 241..247
-inline constexpr int kHeights = 101;  // 0..100
+// Dynamic .. Delta Down, curve codes 241..247.
+inline constexpr int kPlotted = CURVEroutines::kDeltaDown - CURVEroutines::kDynamic + 1;
+inline constexpr int kHeights = CURVEroutines::kLastHeight + 1;  // 0..100
+// Sample set s belongs to plotted curve kFirstSampledCurve + s (Loaded Up ..).
+inline constexpr int kFirstSampledCurve = CURVEroutines::kLoadedUp - CURVEroutines::kDynamic;
 
 struct TargetSample {
   int16_t height;
@@ -23,7 +28,7 @@ struct CurveSnapshot {
   std::array<std::array<int32_t, kHeights>, kPlotted> raw{};
   // Sample sets 0..3 as the tables hold them after the read (sorted by
   // height), up to their first empty slot.
-  std::array<std::vector<TargetSample>, 4> samples;
+  std::array<std::vector<TargetSample>, CURVEroutines::kSampleSets> samples;
   int16_t elevUp = -1;
   int16_t elevDown = -1;
 };
@@ -33,7 +38,7 @@ CurveSnapshot TakeSnapshot(const QString& path);
 
 // The curve code of plotted curve i.
 inline int16_t PlottedCode(int i) {
-  return static_cast<int16_t>(241 + i);
+  return static_cast<int16_t>(CURVEroutines::kDynamic + i);
 }
 
 }  // namespace cli

@@ -23,7 +23,7 @@ int RunInfo(const Invocation& inv, Output& out) {
   out.Result(QStringLiteral("Sensor: ") + SensorText(ScaleOver(snapshot, nullptr)));
   out.Result(QStringLiteral("Elevation switch Up: ") + SwitchText(snapshot.elevUp));
   out.Result(QStringLiteral("Elevation switch Down: ") + SwitchText(snapshot.elevDown));
-  for (int16_t set = 0; set < 4; ++set) {
+  for (int16_t set = 0; set < CURVEroutines::kSampleSets; ++set) {
     out.Result(SampleCountLine(snapshot, set, outcome.warnings));
   }
   return kExitSuccess;
