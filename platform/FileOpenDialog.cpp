@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
 
@@ -115,9 +117,17 @@ bool CommonDialog::ShowOpen() {
                                                    : QFileDialog::AnyFile);
   const QStringList filters = QtNameFilters(Filter);
   dialog.setNameFilters(filters.isEmpty() ? QStringList{QStringLiteral("*")} : filters);
-  if (!FileName.isEmpty()) dialog.selectFile(FileName);
+  if (!FileName.isEmpty()) {
+    dialog.selectFile(FileName);
+  } else if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    // Empty, as in a new dialog (selectFile leaves an empty name aside).
+    name->clear();
+  }
   if (!RecentFolders().isEmpty()) dialog.setHistory(RecentFolders());
   const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  // A path typed whole leaves the dialog where it was: the next use opens in
+  // the chosen file's folder all the same.
+  if (chosen) dialog.setDirectory(QFileInfo(dialog.selectedFiles().constFirst()).absolutePath());
   RecentFolders() = dialog.history();
   FileName = chosen ? FileNameFromShown(dialog.selectedFiles().constFirst()) : QString();
   return chosen;

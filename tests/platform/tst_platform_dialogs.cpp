@@ -2,6 +2,7 @@
 // the message box.
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -69,8 +70,9 @@ class PlatformDialogs : public QObject {
   }
 
   // The real dialog, answered from the event loop: the second use opens
-  // where the first chose, with the first's history, and no use writes the
-  // settings file Qt's dialog keeps on its own. Each use goes up a folder.
+  // where the first chose (a path typed whole in the name box included), with
+  // the first's history and an empty name box, and no use writes the settings
+  // file Qt's dialog keeps on its own. Each use goes up a folder.
   void dialogRemembersInMemoryOnly() {
     QTemporaryDir config, files;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
@@ -83,11 +85,12 @@ class PlatformDialogs : public QObject {
     const auto answer = [&seen, chosen](bool choose) {
       QTimer::singleShot(0, [&seen, chosen, choose] {
         auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (d == nullptr) return;
-        seen << d->directory().absolutePath();
+        auto* name = d == nullptr ? nullptr : d->findChild<QLineEdit*>();
+        if (name == nullptr) return;
+        seen << d->directory().absolutePath() << name->text();
         d->setDirectory(QFileInfo(chosen).path() + QStringLiteral("/.."));
         seen << d->history().join(QLatin1Char(','));
-        if (choose) d->selectFile(chosen);
+        if (choose) name->setText(chosen);
         QDialog* box = d;  // accept() is protected in QFileDialog
         choose ? box->accept() : box->reject();
       });
@@ -96,11 +99,12 @@ class PlatformDialogs : public QObject {
     answer(true);
     QVERIFY(dialog.ShowOpen());
     QCOMPARE(dialog.FileName, chosen);
+    dialog.FileName.clear();  // as the Load command does before every use
     answer(false);
     QVERIFY(!dialog.ShowOpen());
-    // Folder shown, then history after going up from it, in each use.
+    // Folder and name box shown, then history after going up, in each use.
     const QString sub = QFileInfo(chosen).path();
-    QCOMPARE(seen.mid(2), (QStringList{sub, sub + QLatin1Char(',') + files.path()}));
+    QCOMPARE(seen.mid(3), (QStringList{sub, QString(), sub + QLatin1Char(',') + files.path()}));
     const QDir settings(config.path());
     QCOMPARE(settings.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
