@@ -273,7 +273,8 @@ class ChartScaling : public QObject {
     QFETCH(double, low);
     QFETCH(double, high);
     QFETCH(double, anchor);
-    QCOMPARE(platform::LabelAnchor({low, high, static_cast<int64_t>(2 * (high - low))}), anchor);
+    const int64_t divisions = static_cast<int64_t>(std::nearbyint(2 * (high - low)));
+    QCOMPARE(platform::LabelAnchor({low, high, divisions}), anchor);
   }
 
   // Plot 10..110 both ways, legend right of it; series 1 has points at

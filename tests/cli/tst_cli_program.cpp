@@ -570,7 +570,6 @@ class CliProgram : public QObject {
   void chartImages_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QSize>("pixels");
-    QTest::newRow("the window's size") << QStringList{} << QSize(625, 502);
     QTest::newRow("smallest") << QStringList{"--size=1x1"} << QSize(1, 1);
     QTest::newRow("widest") << QStringList{"--size=10000x1"} << QSize(10000, 1);
     // 1562.5 x 1255 pixels, the half to the even side.
