@@ -43,9 +43,12 @@ double SensorFactor(const QString& sensorKind) {
   return sensorKind == QStringLiteral("STRAIN") ? kStrainFactor : kPressureFactor;
 }
 
+QString ValueUnit(const QString& sensorKind) {
+  return sensorKind == QStringLiteral("STRAIN") ? QStringLiteral("mV") : QStringLiteral("V");
+}
+
 QString ValueAxisTitle(const QString& sensorKind) {
-  return sensorKind + (sensorKind == QStringLiteral("STRAIN") ? QStringLiteral(" (mV)")
-                                                              : QStringLiteral(" (V)"));
+  return sensorKind + QStringLiteral(" (") + ValueUnit(sensorKind) + QLatin1Char(')');
 }
 
 int32_t MajorDivisions(float minimum, float maximum) {

@@ -29,6 +29,9 @@ float ScaledValue(double raw, double factor);
 // to millivolts; "PRESSURE": 5/65536, to volts).
 double SensorFactor(const QString& sensorKind);
 
+// The unit of the sensor kind's values: "mV" for "STRAIN", "V" otherwise.
+QString ValueUnit(const QString& sensorKind);
+
 // The value axis's title for the sensor kind: "STRAIN (mV)" or "PRESSURE (V)".
 QString ValueAxisTitle(const QString& sensorKind);
 

@@ -146,7 +146,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   const bool refused = !run.curves.has_value();
   if (WasOpened(run.file, run.outcome)) Preamble(flow, run, refused);
   flow.Heading(QStringLiteral("Outcome"));
-  flow.Text(OutcomeText(run.outcome));
+  flow.Text(run.outcome.Text());
   if (refused) {
     flow.Gap(2);
     flow.Text(QStringLiteral("The file was refused: it gives no curves for this sheet."));

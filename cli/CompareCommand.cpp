@@ -2,7 +2,6 @@
 #include <QLocale>
 #include <optional>
 
-#include "CURVEroutines.h"
 #include "Commands.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"

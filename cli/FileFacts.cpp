@@ -3,11 +3,11 @@
 #include <QByteArray>
 
 #include "CURVEroutines.h"
+#include "ChartScaling.h"
 #include "CrvPreamble.h"
 #include "FileName.h"
 #include "GeneralNumber.h"
 #include "PrintableName.h"
-#include "StartName.h"
 
 namespace cli {
 
@@ -21,21 +21,10 @@ QStringList PreambleText(const QString& file) {
   return lines;
 }
 
-bool WasOpened(const QString& file, const FileOutcome& outcome) {
-  return mainwindow::PassesCrvNameTest(file) &&
-         outcome.message != QStringLiteral("Could not open file!");
-}
-
-QString OutcomeText(const FileOutcome& outcome) {
-  return outcome.Text();
-}
-
 QString SensorText(const ChartScale& scale) {
   return QStringLiteral("%1, chart range %2 to %3 %4")
       .arg(scale.sensorKind, chartwindow::GeneralNumber(scale.minimum),
-           chartwindow::GeneralNumber(scale.maximum),
-           scale.sensorKind == QStringLiteral("STRAIN") ? QStringLiteral("mV")
-                                                        : QStringLiteral("V"));
+           chartwindow::GeneralNumber(scale.maximum), chartwindow::ValueUnit(scale.sensorKind));
 }
 
 QString SwitchText(int16_t height) {

@@ -15,12 +15,6 @@ namespace cli {
 // too long to keep, its start and its length.
 QStringList PreambleText(const QString& file);
 
-// Whether the file was opened at all, so that it has lines to show.
-bool WasOpened(const QString& file, const FileOutcome& outcome);
-
-// The reader's message with why it stopped: "Problem with F at line 43: field 4 ...".
-QString OutcomeText(const FileOutcome& outcome);
-
 // "STRAIN, chart range 44 to 116 mV".
 QString SensorText(const ChartScale& scale);
 

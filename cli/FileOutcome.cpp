@@ -43,6 +43,10 @@ FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file) {
   return {false, window.Boxes().value(0), ReasonText(CURVEroutines::LastReadProblem), {}};
 }
 
+bool WasOpened(const QString& file, const FileOutcome& outcome) {
+  return mainwindow::PassesCrvNameTest(file) && outcome.message != kCouldNotOpen;
+}
+
 bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out) {
   const FileOutcome outcome = ReadCrvFile(window, file);
   if (!outcome.success) {

@@ -28,6 +28,9 @@ struct FileOutcome {
   QString Text() const;
 };
 
+// Whether the file was opened at all, so that it has lines to show.
+bool WasOpened(const QString& file, const FileOutcome& outcome);
+
 // Reads one file into the tables exactly as the viewer reads a file named to
 // it, through the window given (bound as the routines' main window).
 FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file);

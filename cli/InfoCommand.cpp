@@ -16,7 +16,7 @@ int RunInfo(const Invocation& inv, Output& out) {
     out.Result(QStringLiteral("Lines before the header: %1").arg(preamble.size()));
     for (const QString& line : preamble) out.Result(line);
   }
-  out.Result(QStringLiteral("Outcome: ") + OutcomeText(outcome));
+  out.Result(QStringLiteral("Outcome: ") + outcome.Text());
   if (!outcome.success) return kExitFailure;
 
   const CurveSnapshot snapshot = TakeSnapshot(file);
