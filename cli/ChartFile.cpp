@@ -1,14 +1,11 @@
 #include "ChartFile.h"
 
-#include <QChartView>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
-#include <cmath>
 
+#include "ChartCopy.h"
 #include "FrmChart.h"
 #include "OutputFile.h"
 
@@ -16,42 +13,17 @@ namespace cli {
 
 namespace {
 
-// Drawn at the window's own resolution, so text keeps its size against the
-// lines, and with smoothed lines as the window draws them.
-bool Draw(FrmChart& chart, QPaintDevice& device) {
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
-  painter.setRenderHint(QPainter::Antialiasing);
-  chart.PaintImage(painter);
-  return painter.end();
-}
-
 bool WritePng(FrmChart& chart, QSize size, double scale, QIODevice& out, QString& error) {
-  QImage image(ScaledSize(size, scale), QImage::Format_RGB32);
+  QImage image = chartwindow::BlankChartImage(size, scale);
   if (image.isNull()) {
     error = QStringLiteral("not enough memory for an image of this size");
     return false;
   }
-  // The chart is laid out at its size and drawn scale times finer.
-  image.setDevicePixelRatio(scale);
-  image.fill(Qt::white);
-  if (!Draw(chart, image)) return false;
+  if (!chartwindow::DrawChart(chart, image)) return false;
   QImageWriter writer(&out, "png");
   if (writer.write(image)) return true;
   error = writer.errorString();
   return false;
-}
-
-bool WriteSvg(FrmChart& chart, QSize size, QIODevice& out) {
-  QSvgGenerator svg;
-  svg.setOutputDevice(&out);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(), size));
-  svg.setResolution(chart.logicalDpiX());
-  svg.setTitle(chart.MSChart1().TitleText());
-  // The axes with their ranges and the series, as the chart view describes itself.
-  svg.setDescription(chart.MSChart1().widget()->accessibleDescription());
-  return Draw(chart, svg);
 }
 
 bool WritePdf(FrmChart& chart, QSize size, QIODevice& out) {
@@ -63,7 +35,7 @@ bool WritePdf(FrmChart& chart, QSize size, QIODevice& out) {
   pdf.setPageMargins(QMarginsF());
   pdf.setTitle(chart.MSChart1().TitleText());
   pdf.setCreator(QStringLiteral("mirelda-crv"));
-  return Draw(chart, pdf);
+  return chartwindow::DrawChart(chart, pdf);
 }
 
 }  // namespace
@@ -74,11 +46,6 @@ std::optional<ChartFormat> ChartFormatOf(const QString& path) {
   if (name.endsWith(QStringLiteral(".svg"))) return ChartFormat::Svg;
   if (name.endsWith(QStringLiteral(".pdf"))) return ChartFormat::Pdf;
   return std::nullopt;
-}
-
-QSize ScaledSize(QSize size, double scale) {
-  return {static_cast<int>(std::nearbyint(size.width() * scale)),
-          static_cast<int>(std::nearbyint(size.height() * scale))};
 }
 
 bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error) {
@@ -94,7 +61,7 @@ bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& pat
             drawn = WritePng(chart, request.size, request.scale, out, drawError);
             break;
           case ChartFormat::Svg:
-            drawn = WriteSvg(chart, request.size, out);
+            drawn = chartwindow::WriteChartSvg(chart, request.size, out);
             break;
           case ChartFormat::Pdf:
             drawn = WritePdf(chart, request.size, out);

@@ -19,9 +19,6 @@ struct ChartRequest {
   double scale = 1.0;  // PNG only: pixels of the image to one of the window
 };
 
-// The pixels of an image of size at scale, each side to the nearest.
-QSize ScaledSize(QSize size, double scale);
-
 // Writes what the chart window shows at the request's size of its client
 // area: a bitmap, or lines and text for SVG and PDF. The file appears only
 // whole, through WriteOutputFile: on failure an old file is kept, nothing is
