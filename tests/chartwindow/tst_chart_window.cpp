@@ -263,6 +263,7 @@ class ChartWindow : public QObject {
       QVERIFY(svg.contains(QStringLiteral("<svg")));
       QVERIFY(svg.contains(QStringLiteral("QRV Load Calibration Chart for strain-car1.CRV")));
       QVERIFY(svg.contains(QStringLiteral("Delta Down")));
+      QVERIFY(svg.contains(QStringLiteral("<desc>Height (%) from 0 to 100; STRAIN (mV) from 46")));
     }
     QCOMPARE(main_->TxtStatus().Text(), log);
   }
