@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRectF>
@@ -22,6 +23,9 @@
 #include "FrmCURVE.h"
 
 namespace {
+
+// The ordinary user that "@nobody" runs mirelda-crv as, when the tests run as root.
+constexpr uid_t kNobody = 65534;
 
 struct Run {
   int status = -1;
@@ -53,8 +57,10 @@ Run Crv(QStringList args) {
       env.insert(what, value);
   }
   args.removeIf([](const QString& word) { return word.startsWith('@'); });
-  if (program == "setpriv")
-    args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", MIRELDA_CRV} + args;
+  if (program == "setpriv") {
+    const QString id = QString::number(kNobody);
+    args = QStringList{"--reuid=" + id, "--regid=" + id, "--clear-groups", MIRELDA_CRV} + args;
+  }
   p.setProcessEnvironment(env);
   p.setChildProcessModifier([limits] {
     for (const auto& [resource, bytes] :
@@ -90,6 +96,23 @@ QString Changed(const QTemporaryDir& dir, const char* example, const QByteArray&
   const QByteArray bytes = file.readAll();
   if (!bytes.contains(from)) qFatal("the example has changed");
   return WriteCrv(dir, QByteArray(bytes).replace(from, to), name);
+}
+
+// A copy of file that only the ordinary user of "@nobody" may read, in a
+// folder of that user's own inside dir: the file itself may lie where that
+// user cannot enter (a clone under root's home). As any other user, file.
+QString ReadableCopy(const QTemporaryDir& dir, const QString& file, const QStringList& how) {
+  if (!how.contains("@nobody") || ::geteuid() != 0) return file;
+  const QString folder = dir.filePath("nobody");
+  const QString copy = folder + "/" + QFileInfo(file).fileName();
+  const QByteArray names[2] = {QFile::encodeName(folder), QFile::encodeName(copy)};
+  if (!QDir().mkpath(folder) || !(QFile::exists(copy) || QFile::copy(file, copy)))
+    qFatal("cannot copy %s", qPrintable(file));
+  for (int i = 0; i < 2; ++i) {
+    if (::chown(names[i], kNobody, kNobody) != 0 || ::chmod(names[i], i ? 0400 : 0700) != 0)
+      qFatal("cannot give %s to the ordinary user", names[i].constData());
+  }
+  return copy;
 }
 
 QString PdfText(const QString& pdf, const QStringList& options) {
@@ -682,7 +705,8 @@ class CliProgram : public QObject {
 
     QStringList more = setup.mid(2);
     const QString command = more.removeAll("@report") > 0 ? "report" : "chart";
-    const Run run = Crv(QStringList{command, Example("strain-car1.CRV"), "-o", out} + more);
+    const QString input = ReadableCopy(dir_, Example("strain-car1.CRV"), more);
+    const Run run = Crv(QStringList{command, input, "-o", out} + more);
     QCOMPARE(run.err,
              reason.isEmpty() ? "" : "mirelda-crv: cannot write " + out + ": " + reason + "\n");
     QCOMPARE(run.status, reason.isEmpty() ? 0 : 1);
