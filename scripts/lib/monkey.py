@@ -144,17 +144,19 @@ class Monkey:
                 self.dialogs.append(w.id)
 
     def answer_boxes(self):
-        """Enter for the program's own boxes, Esc for the Load dialog and its warnings."""
+        """Enter for the program's own boxes, Esc for the Load dialog and its
+        warnings. False when some stay open."""
         for _ in range(20):
             self.scan()
             if not self.boxes and not self.dialogs:
-                return
+                return True
             for w in self.boxes:
                 xdotool("windowfocus", w, "key", "Return")
             for w in self.dialogs:
                 xdotool("windowfocus", w, "key", "Escape")
             time.sleep(0.1)
         self.fail("a message box or dialog could not be answered")
+        return False
 
     def start_viewer(self):
         arg = START_ARGS[self.runs % len(START_ARGS)]
@@ -165,9 +167,8 @@ class Monkey:
                                    env=dict(os.environ, HOME=self.home, TMPDIR=self.scratch))
         self.main = None
         for _ in range(300):
-            if self.main or self.process.poll() is not None:
+            if self.main or self.process.poll() is not None or not self.answer_boxes():
                 break
-            self.answer_boxes()
             if not self.main:
                 time.sleep(0.1)
         self.main_id = self.main.id if self.main else None

@@ -17,6 +17,7 @@ Also a command line for the shell scripts:
 import atexit
 import os
 import random
+import re
 import secrets
 import select
 import shutil
@@ -308,9 +309,18 @@ class Screen:
 
 
 def start_window_manager(owned, work, screen, wait=40):
-    """Starts openbox for this display alone and waits until it manages it."""
-    manager = owned.start(["openbox", "--sm-disable"], log=os.path.join(work, "wm.log"),
-                          env=dict(os.environ, HOME=work))
+    """Starts openbox for this display alone and waits until it manages it.
+    Its bindings on the screen's background are left out: a click or wheel
+    turn that misses the viewer's windows (gone a moment before) would open
+    its menus, which take the keyboard from every window, or switch to
+    another desktop, away from the viewer's windows."""
+    with open("/etc/xdg/openbox/rc.xml") as f:
+        config = re.sub(r'<context name="(Root|Desktop)">.*?</context>', "", f.read(), flags=re.S)
+    config_file = os.path.join(work, "openbox.xml")
+    with open(config_file, "w") as f:
+        f.write(config)
+    manager = owned.start(["openbox", "--sm-disable", "--config-file", config_file],
+                          log=os.path.join(work, "wm.log"), env=dict(os.environ, HOME=work))
     deadline = time.monotonic() + wait
     while not screen.window_manager_running():
         if manager.poll() is not None or time.monotonic() > deadline:
