@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that start processes or make folders for a run:
 # everything registered here is ended and removed when the script exits,
 # whichever way it exits, last first.

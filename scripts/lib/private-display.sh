@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the viewer on a virtual display of their
 # own. Expects $root, the project's folder; sources the clean-up.
 source "$root/scripts/lib/cleanup.sh"
