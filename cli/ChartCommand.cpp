@@ -10,10 +10,12 @@
 #include "FrmChart.h"
 #include "HeadlessWindow.h"
 #include "PrintableName.h"
+#include "SameFile.h"
 
 namespace cli {
 
 int RunChart(const Invocation& inv, Output& out) {
+  if (OutputOverInput(inv, out)) return kExitUsage;
   const QString name = PrintableName(inv.output);
   const std::optional<ChartFormat> format = ChartFormatOf(inv.output);
   if (!format) {

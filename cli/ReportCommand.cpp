@@ -7,10 +7,12 @@
 #include "HeadlessWindow.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
+#include "SameFile.h"
 
 namespace cli {
 
 int RunReport(const Invocation& inv, Output& out) {
+  if (OutputOverInput(inv, out)) return kExitUsage;
   HeadlessWindow window;
   SheetInput input;
   // The reference first: the chart is built from the tables, which must hold the file.
