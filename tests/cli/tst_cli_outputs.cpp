@@ -95,8 +95,6 @@ class CliOutputs : public QObject {
         << "old" << QStringList{at("link", SIGTERM)} << "old" << kKilled;
     QTest::newRow("INT at the rename: it ends after it")
         << "old" << QStringList{at("rename", SIGINT)} << "new" << kKilled;
-    QTest::newRow("INT ignored by the caller")
-        << "old" << QStringList{at("write", SIGINT), "@ignore-int"} << "new" << 0;
     // Where the file system has no unnamed files, or they cannot be linked.
     QTest::newRow("no unnamed files") << "old" << QStringList{noUnnamed} << "new" << 0;
     QTest::newRow("unnamed files not linked") << "old" << QStringList{noLink} << "new" << 0;
@@ -106,6 +104,8 @@ class CliOutputs : public QObject {
       QTest::addRow("no unnamed files, %s during the write", strsignal(signal))
           << "old" << QStringList{noUnnamed, at("write", signal)} << "old" << kKilled;
     }
+    QTest::newRow("no unnamed files, INT ignored by the caller")
+        << "old" << QStringList{noUnnamed, at("write", SIGINT), "@ignore-int"} << "new" << 0;
     QTest::newRow("no unnamed files, file size limit")
         << "old" << QStringList{noUnnamed, "@fsize=4096"} << "old" << 1;
     QTest::newRow("file size limit") << "old" << QStringList{"@fsize=4096"} << "old" << 1;
