@@ -105,9 +105,17 @@ int Close(int fd, bool& done) {
 
 // A named temporary removed again, and no longer looked after.
 void Discard(const QByteArray& temporary) {
-  const SignalsHeld held;
   ::unlink(temporary.constData());
   ForgetOnSignal();
+}
+
+// The name looked after before the file has it, so that a signal taken in
+// any thread finds it; no longer when the file could not have it.
+bool Named(bool made) {
+  const int reason = errno;
+  if (!made) ForgetOnSignal();
+  errno = reason;
+  return made;
 }
 
 enum class Written { Done, Failed, Unsupported };
@@ -118,13 +126,12 @@ bool LinkBeside(int fd, const QByteArray& name, QByteArray& temporary) {
   const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = TemporaryName(name);
-    const SignalsHeld held;
-    if (::linkat(fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH) == 0 ||
+    RemoveOnSignal(temporary);
+    const bool linked =
+        ::linkat(fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH) == 0 ||
         (errno != EEXIST && ::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, temporary.constData(),
-                                     AT_SYMLINK_FOLLOW) == 0)) {
-      RemoveOnSignal(temporary);
-      return true;
-    }
+                                     AT_SYMLINK_FOLLOW) == 0);
+    if (Named(linked)) return true;
     if (errno != EEXIST) return false;
   }
   return false;
@@ -164,10 +171,9 @@ Written WriteNamed(const QByteArray& name, const QByteArray& bytes, const struct
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temporary = TemporaryName(name);
-    const SignalsHeld held;
+    RemoveOnSignal(temporary);
     fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) RemoveOnSignal(temporary);
-    if (fd < 0 && errno != EEXIST) break;
+    if (!Named(fd >= 0) && errno != EEXIST) break;
   }
   if (fd < 0) {
     reason = errno;

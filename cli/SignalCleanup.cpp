@@ -23,6 +23,7 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 struct sigaction gPrevious[kCount];
 bool gInstalled[kCount];
+bool gHandling = false;  // the handler set for the signals above
 
 extern "C" void RemoveThenEnd(int signal) {
   if (gArmed.load()) ::unlink(gName);
@@ -50,10 +51,13 @@ SignalsHeld::~SignalsHeld() {
 }
 
 void RemoveOnSignal(const QByteArray& name) {
-  // Longer than any path the system takes, so no such file was made.
+  gArmed.store(false);
+  // Longer than any path the system takes, so no such file is made.
   if (static_cast<std::size_t>(name.size()) >= sizeof gName) return;
   std::memcpy(gName, name.constData(), static_cast<std::size_t>(name.size()) + 1);
   gArmed.store(true);
+  if (gHandling) return;
+  gHandling = true;
   for (std::size_t i = 0; i < kCount; ++i) {
     struct sigaction handler {};
     handler.sa_handler = RemoveThenEnd;
@@ -71,6 +75,7 @@ void ForgetOnSignal() {
     if (gInstalled[i]) ::sigaction(kEnding[i], &gPrevious[i], nullptr);
     gInstalled[i] = false;
   }
+  gHandling = false;
 }
 
 }  // namespace cli
