@@ -94,6 +94,8 @@ QByteArray TemporaryName(const QByteArray& name) {
          QByteArray::number(QRandomGenerator::global()->generate64(), 36);
 }
 
+// Closes fd; the reason for failing: the step before, or the close itself
+// when nothing failed before it.
 int Close(int fd, bool& done) {
   const int reason = errno;
   if (::close(fd) != 0 && done) {
