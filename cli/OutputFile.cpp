@@ -80,14 +80,6 @@ bool Fill(int fd, const QByteArray& bytes, const struct stat* old) {
   return (!old || ::fchmod(fd, old->st_mode & 0777) == 0) && WriteAll(fd, bytes) && Synced(fd);
 }
 
-// The folder that holds name, so that the new file is made in it and the
-// rename stays within one file system.
-QByteArray FolderOf(const QByteArray& name) {
-  const qsizetype slash = name.lastIndexOf('/');
-  if (slash < 0) return QByteArrayLiteral(".");
-  return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
-}
-
 QByteArray TemporaryName(const QByteArray& name) {
   const qsizetype slash = name.lastIndexOf('/');
   return name.left(slash + 1) + ".mirelda-crv-" +
@@ -122,6 +114,15 @@ bool Named(bool made) {
 
 enum class Written { Done, Failed, Unsupported };
 
+#ifdef O_TMPFILE
+// The folder that holds name, so that the new file is made in it and the
+// rename stays within one file system.
+QByteArray FolderOf(const QByteArray& name) {
+  const qsizetype slash = name.lastIndexOf('/');
+  if (slash < 0) return QByteArrayLiteral(".");
+  return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
+}
+
 // Gives the unnamed file open at fd a temporary name beside name: directly
 // where the program may (AT_EMPTY_PATH), else through /proc.
 bool LinkBeside(int fd, const QByteArray& name, QByteArray& temporary) {
@@ -145,7 +146,6 @@ bool LinkBeside(int fd, const QByteArray& name, QByteArray& temporary) {
 // the file system or a missing /proc do not allow it.
 Written WriteUnnamed(const QByteArray& name, const QByteArray& bytes, const struct stat* old,
                      QByteArray& temporary, int& reason) {
-#ifdef O_TMPFILE
   const int fd = ::open(FolderOf(name).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd < 0) return Written::Unsupported;
   if (!Fill(fd, bytes, old)) {
@@ -159,11 +159,12 @@ Written WriteUnnamed(const QByteArray& name, const QByteArray& bytes, const stru
   if (done) return Written::Done;
   if (linked) Discard(temporary);
   return linked ? Written::Failed : Written::Unsupported;
-#else
-  (void)name, (void)bytes, (void)old, (void)temporary, (void)reason;
-  return Written::Unsupported;
-#endif
 }
+#else
+Written WriteUnnamed(const QByteArray&, const QByteArray&, const struct stat*, QByteArray&, int&) {
+  return Written::Unsupported;
+}
+#endif
 
 // The content written to a new file beside name under a temporary name,
 // which a signal that can be caught removes, made as open(2) makes one: all
