@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,7 +26,12 @@ struct Ended {
 Ended Crv(QStringList args, const QString& folder) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("LD_PRELOAD", STOP_SHIM);
+  // The loader splits LD_PRELOAD at blanks, and the build may lie in a folder
+  // whose name has one: the shim goes by its file name, found in its folder.
+  const QFileInfo shim(QStringLiteral(STOP_SHIM));
+  const QString paths = env.value("LD_LIBRARY_PATH");
+  env.insert("LD_PRELOAD", shim.fileName());
+  env.insert("LD_LIBRARY_PATH", shim.path() + (paths.isEmpty() ? "" : ":" + paths));
   env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
   bool ignoreInt = false;
   rlim_t fsize = 0;
