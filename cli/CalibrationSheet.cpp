@@ -2,7 +2,6 @@
 #include "CalibrationSheet.h"
 
 #include <QIODevice>
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,61 +12,38 @@
 #include "PrintableName.h"
 #include "SheetFlow.h"
 #include "core/CurveNames.h"
-#include "core/ValueLine.h"
+#include "core/StartName.h"
+#include "sheet/SheetSections.h"
+#include "sheet/SheetWords.h"
 
 namespace cli {
 
 namespace {
 
 constexpr int kResolution = 600;
-// A refused file's sheet is one page: its preamble shows as far as it fits.
-constexpr double kRefusalRoomMm = 40;
+// Lines of the file's own text shown: enough for a header block, few
+// enough that any file's sheet stays a few pages.
+constexpr std::size_t kLinesShown = 12;
 
-void Preamble(SheetFlow& flow, const SheetRun& run, bool onePage) {
-  flow.Heading(QStringLiteral("Lines before the header"));
-  if (run.preamble.isEmpty()) flow.Text(QStringLiteral("(none)"));
-  const double lineRoom = flow.Mm(5);  // one line of the fixed font, and some
-  for (qsizetype i = 0; i < run.preamble.size(); ++i) {
-    if (onePage && flow.Remaining() < flow.Mm(kRefusalRoomMm) + lineRoom) {
-      flow.Text(QStringLiteral("... and %1 more lines").arg(run.preamble.size() - i));
-      break;
-    }
-    const QString line = run.preamble[i].isEmpty() ? QStringLiteral(" ") : run.preamble[i];
-    // On the one page, each line keeps to one line of the sheet.
-    if (onePage) {
-      flow.Line(line, SheetFlow::FixedFont());
-    } else {
-      flow.Text(line, SheetFlow::FixedFont());
-    }
-  }
-}
-
-QString SampleText(const CurveSnapshot& curves, int set) {
-  QStringList samples;
-  for (const TargetSample& s : curves.samples[static_cast<std::size_t>(set)]) {
-    samples.append(core::ValueLine(s.height, s.value).trimmed());
-  }
-  return samples.join(QStringLiteral(",  "));
-}
-
-void Targets(SheetFlow& flow, const SheetRun& run) {
-  const CurveSnapshot& curves = *run.curves;
-  flow.Heading(QStringLiteral("Elevation switches and target samples"));
-  flow.Text(QStringLiteral("Elevation switch: Up %1, Down %2")
-                .arg(SwitchText(curves.elevUp), SwitchText(curves.elevDown)));
-  for (int16_t set = 0; set < core::kSampleSets; ++set) {
-    flow.Gap(1);
-    flow.Text(SampleCountLine(curves, set), SheetFlow::TextFont(9, true));
-    const QString samples = SampleText(curves, set);
-    if (!samples.isEmpty()) flow.Text(samples);
-  }
-}
-
-void Chart(SheetFlow& flow, FrmChart& chart) {
-  flow.Heading(QStringLiteral("Chart"));
+void Chart(SheetFlow& flow, const SheetInput& in, FrmChart& chart) {
   // At the window's own size, so its text keeps its size against its lines.
   const double scale = static_cast<double>(kResolution) / chart.logicalDpiX();
   const QSizeF size = QSizeF(chart.size()) * scale;
+  const QString sensor = QStringLiteral("Sensor: ") + SensorText(in.scale);
+  const QString units = UnitsSentence(in.scale.sensorKind);
+  const QString named =
+      in.reference ? QStringLiteral("Solid lines: this file, %1. Dashed lines: the reference, %2.")
+                         .arg(PrintableName(core::FileNameOf(in.run.file)),
+                              PrintableName(core::FileNameOf(in.reference->file)))
+                   : QString();
+  // The chart goes to the next page with its heading and words.
+  flow.Keep(flow.TextHeight(sensor) + flow.TextHeight(units) +
+            (named.isEmpty() ? 0 : flow.TextHeight(named)) + flow.Mm(2) + size.height());
+  flow.Heading(QStringLiteral("Chart"));
+  flow.Text(sensor);
+  flow.Text(units);
+  if (!named.isEmpty()) flow.Text(named);
+  flow.Gap(2);
   flow.Block(size.height(), [&](QPainter& painter, const QRectF& place) {
     painter.translate(place.topLeft());
     painter.scale(scale, scale);
@@ -76,99 +52,66 @@ void Chart(SheetFlow& flow, FrmChart& chart) {
   });
 }
 
-bool IsMarked(const CurveSnapshot& curves, int curve, int height) {
-  const int set = curve - kFirstSampledCurve;
-  if (set < 0 || set >= core::kSampleSets) return false;
-  for (const TargetSample& s : curves.samples[static_cast<std::size_t>(set)]) {
-    if (s.height == height) return true;
-  }
-  return false;
-}
-
-void Curves(SheetFlow& flow, const CurveSnapshot& curves) {
-  flow.NewPage();
-  flow.Heading(QStringLiteral("The curves in volts"));
-  flow.Text(QStringLiteral("As the lists show them; * marks a height with a target sample."));
-  flow.Gap(1);
-  QList<SheetFlow::Column> columns{{QStringLiteral("Height"), 16, Qt::AlignRight}};
-  for (int c = 0; c < kPlotted; ++c) {
-    columns.append({core::CurveName(PlottedCode(c)), 22, Qt::AlignRight});
-  }
-  const QString point = QLocale().decimalPoint();
-  QList<SheetFlow::Row> rows;
-  for (int h = 0; h < kHeights; ++h) {
-    SheetFlow::Row row{{QString::number(h) + QLatin1Char('%')}, {false}};
-    for (int c = 0; c < kPlotted; ++c) {
-      const bool marked = IsMarked(curves, c, h);
-      const int32_t raw = curves.raw[static_cast<std::size_t>(c)][static_cast<std::size_t>(h)];
-      row.cells.append(core::VoltsText(raw, point) +
-                       (marked ? QStringLiteral("V *") : QStringLiteral("V")));
-      row.marked.append(marked);
-    }
-    rows.append(row);
-  }
-  flow.Table(columns, rows);
-}
-
-void Comparison(SheetFlow& flow, const SheetRun& run, const SheetRun& reference) {
-  flow.NewPage();
-  flow.Heading(QStringLiteral("Compared with the reference"));
-  flow.Text(QStringLiteral("Reference: ") + PrintableName(reference.file));
-  Preamble(flow, reference, false);
-  flow.Heading(QStringLiteral("Differences, this file minus the reference"));
-  flow.Text(QStringLiteral(
-      "The largest difference in volts as the lists round them, at the lowest height where it "
-      "lies; the mean over the heights 0% to 100%, rounded once to hundredths."));
-  flow.Gap(1);
-  const QList<SheetFlow::Column> columns{{QStringLiteral("Curve"), 40, Qt::AlignLeft},
-                                         {QStringLiteral("Largest"), 30, Qt::AlignRight},
-                                         {QStringLiteral("At height"), 25, Qt::AlignRight},
-                                         {QStringLiteral("Mean"), 30, Qt::AlignRight}};
-  const QString point = QLocale().decimalPoint();
-  const CurveDifferences differences = CompareCurves(*reference.curves, *run.curves);
-  QList<SheetFlow::Row> rows;
-  for (int c = 0; c < kPlotted; ++c) {
-    const CurveDifference& d = differences[static_cast<std::size_t>(c)];
-    rows.append({{core::CurveName(PlottedCode(c)),
-                  core::HundredthsText(d.largest, point) + QLatin1Char('V'),
-                  QString::number(d.height) + QLatin1Char('%'),
-                  core::HundredthsText(d.meanHundredths, point) + QLatin1Char('V')},
-                 {}});
-  }
-  flow.Table(columns, rows);
-}
-
 void Content(SheetFlow& flow, const SheetInput& in) {
-  const SheetRun& run = in.run;
-  flow.Text(QStringLiteral("Calibration sheet"), SheetFlow::TextFont(15, true));
-  flow.Gap(1);
-  flow.Text(QStringLiteral("File: ") + PrintableName(run.file), SheetFlow::TextFont(10, true));
-  const bool refused = !run.curves.has_value();
-  if (run.opened) Preamble(flow, run, refused);
-  flow.Heading(QStringLiteral("Outcome"));
-  flow.Text(run.outcome.Text());
-  if (refused) {
-    flow.Gap(2);
-    flow.Text(QStringLiteral("The file was refused: it gives no curves for this sheet."));
+  if (!in.run.curves) {
+    RefusalPage(flow, in);
+    flow.Finish();
     return;
   }
-  flow.Text(QStringLiteral("Sensor: ") + SensorText(in.scale));
-  Targets(flow, run);
-  if (in.chart != nullptr) Chart(flow, *in.chart);
-  Curves(flow, *run.curves);
-  if (in.reference) Comparison(flow, run, *in.reference);
+  const CurveSnapshot& curves = *in.run.curves;
+  const CurveDifferences differences =
+      in.reference ? CompareCurves(*in.reference->curves, curves) : CurveDifferences{};
+  IdentitySection(flow, in);
+  ResultSection(flow, in);
+  if (in.reference) ComparisonSection(flow, in, differences);
+  TargetsSection(flow, curves);
+  if (in.chart != nullptr) Chart(flow, in, *in.chart);
+  CurvesSection(flow, curves);
+  FileLinesSection(flow, QStringLiteral("Notes in the file"), in.run.remarks,
+                   QStringLiteral("The file holds no notes after its curves."));
+  FileLinesSection(flow, QStringLiteral("Lines before the header"), in.run.preamble,
+                   QStringLiteral("The file has no lines before its header."));
+  SignatureSection(flow, in);
+  flow.Finish();
 }
 
-QString Footer(const SheetInput& in) {
-  return QStringLiteral("Calibration sheet of %1 - Mirelda")
-      .arg(PrintableName(core::FileNameOf(in.run.file)));
+// Every page names the installation, the run and the file's identifier.
+SheetFlow::PageMarks Marks(const SheetInput& in) {
+  const SheetRun& run = in.run;
+  QStringList head;
+  if (!run.installation.isEmpty()) head << run.installation;
+  if (!run.runText.isEmpty()) head << QStringLiteral("run ") + run.runText;
+  if (!in.people.site.isEmpty()) head << QStringLiteral("site ") + in.people.site;
+  if (head.isEmpty()) head << PrintableName(core::FileNameOf(run.file));
+  const QString identifier = run.identifier.isEmpty()
+                                 ? QStringLiteral("file unreadable")
+                                 : QStringLiteral("file identifier ") + run.identifier;
+  const QString what = run.curves ? QStringLiteral("Calibration sheet of %1")
+                                  : QStringLiteral("Refused file %1: not a calibration sheet");
+  return {head.join(QStringLiteral(" · ")), identifier,
+          what.arg(PrintableName(core::FileNameOf(run.file))) + QStringLiteral(" · issued ") +
+              in.people.issued.toString(Qt::ISODate)};
 }
 
 }  // namespace
 
 SheetRun ReadSheetRun(const QString& file) {
   const FileRead read = ReadCrvFile(file, true);
-  SheetRun run{file, read.outcome, read.Opened(), PreambleText(read.read), std::nullopt};
+  SheetRun run;
+  run.file = file;
+  run.outcome = read.outcome;
+  run.end = read.read.end;
+  run.problemLine = read.read.problem.line;
+  run.openFailure = read.read.openFailure;
+  run.opened = read.Opened();
+  run.nameRead = core::PassesCrvNameTest(file);
+  run.identifier = FileIdentifier(file);
+  const std::vector<core::PreambleLine>& preamble = read.read.preamble;
+  run.installation = HeaderField(preamble, QStringLiteral("Installation"));
+  run.runText = HeaderField(preamble, QStringLiteral("Run"));
+  run.sensor = HeaderField(preamble, QStringLiteral("Sensor"));
+  run.preamble = FirstLines(preamble, preamble.size(), kLinesShown);
+  run.remarks = FirstLines(read.read.remarks, read.read.remarkCount, kLinesShown);
   if (run.outcome.success) run.curves = SnapshotOf(file, read.read);
   return run;
 }
@@ -176,15 +119,23 @@ SheetRun ReadSheetRun(const QString& file) {
 std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
   if (!input.run.curves) return nullptr;
   input.scale = ScaleOver(*input.run.curves, nullptr);
+  input.fileKind = input.scale.sensorKind;
   // Made at the window's client area, which the chart fills once shown.
   auto chart = std::make_unique<FrmChart>(input.run.curves->raw, input.run.file);
   chart->Form_Resize();
-  const ChartScale drawn = input.reference && input.reference->curves
-                               ? AddReference(*chart, *input.run.curves, *input.reference->curves)
-                               : input.scale;
-  AddMarks(*chart, *input.run.curves, drawn.sensorKind);
+  if (input.reference && input.reference->curves) {
+    input.referenceKind = ScaleOver(*input.reference->curves, nullptr).sensorKind;
+    input.scale = AddReference(*chart, *input.run.curves, *input.reference->curves);
+  }
+  AddMarks(*chart, *input.run.curves, input.scale.sensorKind);
   input.chart = chart.get();
   return chart;
+}
+
+bool Within(const SheetInput& input) {
+  if (!input.tolerance || !input.reference || !input.run.curves) return true;
+  return CurvesBeyond(CompareCurves(*input.reference->curves, *input.run.curves), *input.tolerance)
+      .isEmpty();
 }
 
 bool WriteSheet(const SheetInput& input, QIODevice& device) {
@@ -192,16 +143,17 @@ bool WriteSheet(const SheetInput& input, QIODevice& device) {
   pdf.setResolution(kResolution);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF());
-  pdf.setTitle(QStringLiteral("Calibration sheet of ") +
-               PrintableName(core::FileNameOf(input.run.file)));
+  const QString name = PrintableName(core::FileNameOf(input.run.file));
+  pdf.setTitle(input.run.curves ? QStringLiteral("Calibration sheet of ") + name
+                                : QStringLiteral("Refused file ") + name);
   pdf.setCreator(QStringLiteral("mirelda-crv"));
 
   // First count the pages, then draw them with "page N of M".
-  SheetFlow measured(pdf, nullptr, 0, Footer(input));
+  SheetFlow measured(pdf, nullptr, 0, Marks(input));
   Content(measured, input);
   QPainter painter;
   if (!painter.begin(&pdf)) return false;
-  SheetFlow flow(pdf, &painter, measured.Pages(), Footer(input));
+  SheetFlow flow(pdf, &painter, measured.Pages(), Marks(input));
   Content(flow, input);
   return painter.end();
 }

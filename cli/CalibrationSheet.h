@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <optional>
 
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
+#include "sheet/SheetIdentity.h"
 
 class FrmChart;
 class QIODevice;
@@ -18,16 +19,37 @@ namespace cli {
 struct SheetRun {
   QString file;
   FileOutcome outcome;
+  core::ReadEnd end = core::ReadEnd::CouldNotOpen;
+  int32_t problemLine = 0;
+  std::string openFailure;
   bool opened = false;
-  QStringList preamble;                 // printable, as info shows it
+  bool nameRead = false;  // the name passed the viewer's test, so the file was read
+  QString identifier;     // FileIdentifier; empty when the file cannot be read
+  // From the lines before the header; empty when they do not say.
+  QString installation;
+  QString runText;
+  QString sensor;
+  ShownLines preamble;
+  ShownLines remarks;
   std::optional<CurveSnapshot> curves;  // when the file read with success
+};
+
+// Who, where and when, for what the file does not say.
+struct SheetPeople {
+  QString site;
+  QString technician;
+  QDate issued;
 };
 
 // What a calibration sheet shows: the file, and the reference it is compared with.
 struct SheetInput {
   SheetRun run;
   std::optional<SheetRun> reference;
-  ChartScale scale;           // the file's own, as the chart window draws it
+  SheetPeople people;
+  std::optional<double> tolerance;  // a verdict is given only with one
+  ChartScale scale;                 // the chart's, as drawn with the reference
+  QString fileKind;                 // each run's sensor kind on its own
+  QString referenceKind;
   FrmChart* chart = nullptr;  // with marks and the reference, at the window's size
 };
 
@@ -35,8 +57,11 @@ struct SheetInput {
 SheetRun ReadSheetRun(const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
-// reference; sets input's scale and chart.
+// reference; sets input's scale, kinds and chart.
 std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input);
+
+// Whether every curve lies within the tolerance; true without one.
+bool Within(const SheetInput& input);
 
 // Writes the sheet as an A4 PDF of text and lines; false when it could not be drawn.
 bool WriteSheet(const SheetInput& input, QIODevice& device);

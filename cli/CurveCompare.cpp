@@ -91,15 +91,28 @@ QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& f
   return rows;
 }
 
+bool WithinTolerance(const CurveDifference& difference, double tolerance) {
+  // Both sides are the doubles nearest their decimals, so their order is the decimals'.
+  return static_cast<double>(Magnitude(difference.largest)) / 100.0 <= tolerance;
+}
+
 QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance) {
   QStringList names;
   for (std::size_t c = 0; c < differences.size(); ++c) {
-    // Both sides are the doubles nearest their decimals, so their order is the decimals'.
-    if (static_cast<double>(Magnitude(differences[c].largest)) / 100.0 > tolerance) {
+    if (!WithinTolerance(differences[c], tolerance)) {
       names.append(core::CurveName(PlottedCode(static_cast<int>(c))));
     }
   }
   return names;
+}
+
+QString SensorKindsNote(const QString& reference, const QString& referenceKind, const QString& file,
+                        const QString& fileKind) {
+  if (referenceKind == fileKind) return QString();
+  return QStringLiteral(
+             "%1 reads as a %2 sensor and %3 as a %4 sensor: their differences compare "
+             "readings of different kinds of sensor")
+      .arg(reference, referenceKind.toLower(), file, fileKind.toLower());
 }
 
 }  // namespace cli

@@ -29,8 +29,17 @@ QStringList DifferenceLines(const CurveDifferences& differences, const QString& 
 // its volts, with a decimal point.
 QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& file);
 
+// Whether a curve's largest difference, in volts as shown, is at most
+// tolerance in absolute value.
+bool WithinTolerance(const CurveDifference& difference, double tolerance);
+
 // The names of the curves whose largest difference, in volts as shown,
 // exceeds tolerance in absolute value.
 QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance);
+
+// When two runs read as different sensor kinds, a plain sentence that says
+// so, each run named as given; empty when they read as the same.
+QString SensorKindsNote(const QString& reference, const QString& referenceKind, const QString& file,
+                        const QString& fileKind);
 
 }  // namespace cli

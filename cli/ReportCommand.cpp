@@ -13,6 +13,8 @@ namespace cli {
 int RunReport(const Invocation& inv, Output& out) {
   if (OutputOverInput(inv, out)) return kExitUsage;
   SheetInput input;
+  input.people = {inv.site, inv.technician, inv.issued};
+  input.tolerance = inv.tolerance;
   if (!inv.reference.isEmpty()) {
     input.reference = ReadSheetRun(inv.reference);
     if (!input.reference->curves) {
@@ -22,7 +24,7 @@ int RunReport(const Invocation& inv, Output& out) {
   }
   input.run = ReadSheetRun(inv.operands.at(0));
   const bool read = input.run.curves.has_value();
-  // A file that does not read still gets its sheet, which says why.
+  // A file that does not read still gets its page, which says why.
   if (!read) out.Error(input.run.outcome.Line(input.run.file));
   const std::unique_ptr<FrmChart> chart = MakeSheetChart(input);
 
@@ -36,7 +38,14 @@ int RunReport(const Invocation& inv, Output& out) {
     out.Error(QStringLiteral("cannot write %1: %2").arg(PrintableName(inv.output), error));
     return kExitFailure;
   }
-  return read ? kExitSuccess : kExitFailure;
+  if (!read) return kExitFailure;
+  // As compare does: a run beyond its tolerance fails.
+  if (!Within(input)) {
+    if (!inv.quiet)
+      out.Error(PrintableName(input.run.file) + QStringLiteral(": not within tolerance"));
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 }  // namespace cli
