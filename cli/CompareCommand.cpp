@@ -1,10 +1,12 @@
 // compare: how a file's curves changed against a reference run.
 #include <QLocale>
 
+#include "ChartExtras.h"
 #include "Commands.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
+#include "PrintableName.h"
 
 namespace cli {
 
@@ -15,6 +17,11 @@ int RunCompare(const Invocation& inv, Output& out) {
   if (!reference.outcome.success || !file.outcome.success) return kExitFailure;
   const CurveSnapshot before = SnapshotOf(reference.file, reference.read);
   const CurveSnapshot after = SnapshotOf(file.file, file.read);
+
+  const QString kinds =
+      SensorKindsNote(PrintableName(reference.file), ScaleOver(before, nullptr).sensorKind,
+                      PrintableName(file.file), ScaleOver(after, nullptr).sensorKind);
+  if (!kinds.isEmpty() && !inv.quiet) out.Error(kinds);
 
   const CurveDifferences differences = CompareCurves(before, after);
   const QStringList lines = inv.csv ? DifferenceCsv(before, after)
