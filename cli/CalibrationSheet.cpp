@@ -65,10 +65,11 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   ResultSection(flow, in);
   if (in.reference) ComparisonSection(flow, in, differences);
   TargetsSection(flow, curves);
-  if (in.chart != nullptr) Chart(flow, in, *in.chart);
-  CurvesSection(flow, curves);
+  // Beside the samples, which they often explain.
   FileLinesSection(flow, QStringLiteral("Notes in the file"), in.run.remarks,
                    QStringLiteral("The file holds no notes after its curves."));
+  if (in.chart != nullptr) Chart(flow, in, *in.chart);
+  CurvesSection(flow, curves);
   FileLinesSection(flow, QStringLiteral("Lines before the header"), in.run.preamble,
                    QStringLiteral("The file has no lines before its header."));
   SignatureSection(flow, in);
