@@ -31,6 +31,10 @@ class CurveWindow {
 
   // Repaints the main window at once.
   virtual void Refresh() = 0;
+
+  // A file name as this window's messages hold it: as given, unless the
+  // window sets names apart from the words around them.
+  virtual QString NameInText(const QString& name) const { return name; }
 };
 
 // The one main window the routines work on, bound once by the window itself.

@@ -177,12 +177,13 @@ void ReadCurveFile(const QString& path) {
   LastReadProblem = {};
   platform::TextLineReader file(ReaderOptions());
   if (!file.Open(path)) {
-    Warn(QStringLiteral("Could not open ") + path);
+    Warn(QStringLiteral("Could not open ") + MainWindow().NameInText(path));
     MainWindow().PrintMessage(QStringLiteral("Could not open file!"), 1);
     return;
   }
   MainWindow().PrintMessage(QString(), 1);
-  MainWindow().PrintMessage(QStringLiteral("Reading data from ") + FileNameOf(path), 1);
+  MainWindow().PrintMessage(
+      QStringLiteral("Reading data from ") + MainWindow().NameInText(FileNameOf(path)), 1);
 
   CrvReader reader;
   platform::TextLine line;
@@ -196,7 +197,8 @@ void ReadCurveFile(const QString& path) {
           lineNumber > kLastLineNumber ? WholeLine(CrvRule::TooManyLines) : reader.TakeProblem();
       LastReadProblem.line = lineNumber;
       const QString number = QString::number(lineNumber);
-      Warn(QStringLiteral("Problem with ") + path + QStringLiteral(" at line ") + number);
+      Warn(QStringLiteral("Problem with ") + MainWindow().NameInText(path) +
+           QStringLiteral(" at line ") + number);
       MainWindow().PrintMessage(QStringLiteral("Problem at line ") + number + QStringLiteral("!"),
                                 1);
       return;
@@ -208,7 +210,7 @@ void ReadCurveFile(const QString& path) {
     ReportSuccess(path);
   } else {
     LastReadProblem = reader.Unfinished(result == platform::TextLineReader::Result::Error);
-    Warn(QStringLiteral("Could not fully process ") + path);
+    Warn(QStringLiteral("Could not fully process ") + MainWindow().NameInText(path));
   }
 }
 

@@ -43,6 +43,7 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   void ShowChart() override;
   void UnloadChart() override;
   void Refresh() override;
+  QString NameInText(const QString& name) const override;
 
   // Handlers of the window's events and commands.
   StartOutcome Form_Load(const QString& argumentString);

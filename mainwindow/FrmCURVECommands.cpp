@@ -25,7 +25,7 @@ FrmCURVE::StartOutcome FrmCURVE::Form_Load(const QString& argumentString) {
   }
   const QString name = mainwindow::WithoutQuotePair(argumentString);
   if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(name));
+    platform::ShowMessage(mainwindow::CannotProcessText(NameInText(name)));
     return StartOutcome::End;
   }
   CURVEroutines::ReadCurveFile(name);
@@ -47,7 +47,7 @@ void FrmCURVE::CmdLoad_Click() {
 
 void FrmCURVE::LoadChosenFile(const QString& name) {
   if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(name));
+    platform::ShowMessage(mainwindow::CannotProcessText(NameInText(name)));
     return;
   }
   CURVEroutines::ReadCurveFile(name);
