@@ -6,8 +6,12 @@
 #include "Command.h"
 #include "LineList.h"
 #include "Option.h"
+#include "core/CurveCodes.h"
 
 namespace CURVEroutines {
+
+// The curve codes and the rest of the core are the routines' own words.
+using namespace core;
 
 // What the calibration routines need of the main window. The main window
 // implements it with its controls, the command-line program with plain
@@ -31,10 +35,6 @@ class CurveWindow {
 
   // Repaints the main window at once.
   virtual void Refresh() = 0;
-
-  // A file name as this window's messages hold it: as given, unless the
-  // window sets names apart from the words around them.
-  virtual QString NameInText(const QString& name) const { return name; }
 };
 
 // The one main window the routines work on, bound once by the window itself.

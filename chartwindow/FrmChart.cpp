@@ -39,8 +39,17 @@ int32_t WholeTwips(float twips) {
 
 }  // namespace
 
-FrmChart::FrmChart(QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), msChart1_(this) {
+FrmChart::FrmChart(QWidget* mainWindow) : FrmChart(mainWindow, nullptr, QString()) {}
+
+FrmChart::FrmChart(const core::PlottedCurves& curves, const QString& filePath)
+    : FrmChart(nullptr, &curves, filePath) {}
+
+FrmChart::FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const QString& filePath)
+    : QWidget(nullptr, Qt::Window),
+      mainWindow_(mainWindow),
+      givenCurves_(curves != nullptr ? std::optional(*curves) : std::nullopt),
+      givenPath_(filePath),
+      msChart1_(this) {
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
@@ -72,7 +81,11 @@ void FrmChart::Form_Load() {
   using platform::AxisId;
   PlaceBesideMainWindow();
 
-  chartwindow::FillChartValues(chartValues_);
+  if (givenCurves_) {
+    chartwindow::FillChartValues(chartValues_, *givenCurves_);
+  } else {
+    chartwindow::FillChartValues(chartValues_);
+  }
   float minimum = 0;
   float maximum = 0;
   chartwindow::ScaleChartValues(chartValues_, minimum, maximum, sensorKind_);
@@ -134,8 +147,9 @@ void FrmChart::Form_Resize() {
 }
 
 QString FrmChart::TitleName() const {
-  const QString name = CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath);
-  // Beside the main window the name is set apart like in the main window's
+  const QString name =
+      CURVEroutines::FileNameOf(givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath);
+  // Beside the main window the name is set apart as in the main window's
   // messages; a chart drawn to a file keeps it as it is.
   return mainWindow_ == nullptr ? name : CURVEroutines::IsolatedName(name);
 }

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "ControlArray.h"
-#include "CurveCodes.h"
 #include "CurveWindow.h"
 #include "FileOpenDialog.h"
 #include "FrmChart.h"
@@ -15,6 +14,7 @@
 #include "MenuItem.h"
 #include "OptionButton.h"
 #include "StatusBox.h"
+#include "core/CurveCodes.h"
 
 class QPushButton;
 
@@ -43,7 +43,6 @@ class FrmCURVE : public QMainWindow, public CURVEroutines::CurveWindow {
   void ShowChart() override;
   void UnloadChart() override;
   void Refresh() override;
-  QString NameInText(const QString& name) const override;
 
   // Handlers of the window's events and commands.
   StartOutcome Form_Load(const QString& argumentString);

@@ -5,9 +5,10 @@
 #include "CurveTables.h"
 #include "FrmCURVE.h"
 #include "FrmChart.h"
+#include "IsolatedName.h"
 #include "MessageBox.h"
-#include "StartName.h"
 #include "WindowPrinter.h"
+#include "core/StartName.h"
 
 using CURVEroutines::kFirstCode;
 using CURVEroutines::kLastCode;
@@ -23,9 +24,9 @@ FrmCURVE::StartOutcome FrmCURVE::Form_Load(const QString& argumentString) {
     PrintMessage(QStringLiteral("LOAD a CRV file, to view it"), 1);
     return StartOutcome::Show;
   }
-  const QString name = mainwindow::WithoutQuotePair(argumentString);
-  if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(NameInText(name)));
+  const QString name = core::WithoutQuotePair(argumentString);
+  if (!core::PassesCrvNameTest(name)) {
+    platform::ShowMessage(core::CannotProcessText(CURVEroutines::IsolatedName(name)));
     return StartOutcome::End;
   }
   CURVEroutines::ReadCurveFile(name);
@@ -46,8 +47,8 @@ void FrmCURVE::CmdLoad_Click() {
 }
 
 void FrmCURVE::LoadChosenFile(const QString& name) {
-  if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(NameInText(name)));
+  if (!core::PassesCrvNameTest(name)) {
+    platform::ShowMessage(core::CannotProcessText(CURVEroutines::IsolatedName(name)));
     return;
   }
   CURVEroutines::ReadCurveFile(name);

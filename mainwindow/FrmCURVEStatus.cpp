@@ -1,7 +1,6 @@
 // The main window's status log and About box.
 #include "FileName.h"
 #include "FrmCURVE.h"
-#include "IsolatedName.h"
 #include "MessageBox.h"
 #include "StatusLog.h"
 
@@ -21,10 +20,4 @@ void FrmCURVE::PrintMessage(const QString& msg, int16_t newlineflag) {
 
 void FrmCURVE::DisplayAbout() {
   platform::ShowMessage(mainwindow::AboutText());
-}
-
-QString FrmCURVE::NameInText(const QString& name) const {
-  // A name whose letters read right to left, or that holds a direction
-  // control, would turn the words and numbers after it around.
-  return CURVEroutines::IsolatedName(name);
 }
