@@ -167,10 +167,10 @@ class MainCommands : public QObject {
     WriteCrv(dir_, crv.Bytes(), "early" + rlo + ".CRV");
     crv.trailer = {"50%,1,2,3,4,x"};
     WriteCrv(dir_, crv.Bytes(), "bad" + rlo + ".CRV");
-    QTest::newRow("read") << "car" + rlo + "5.CRV" << QStringList()
-                          << "\r\nReading data from " + set("car" + rlo + "5.CRV") +
-                                 "\r\nSuccess!\r\n"
-                          << "QRV Load Calibration Chart for " + set("car" + rlo + "5.CRV");
+    QTest::newRow("read, the name alone set apart")
+        << "./car" + rlo + "5.CRV" << QStringList()
+        << "\r\nReading data from " + set("car" + rlo + "5.CRV") + "\r\nSuccess!\r\n"
+        << "QRV Load Calibration Chart for " + set("car" + rlo + "5.CRV");
     QTest::newRow("a problem at a line")
         << "bad" + rlo + ".CRV"
         << QStringList{"Problem with " + set("bad" + rlo + ".CRV") + " at line 54"}
