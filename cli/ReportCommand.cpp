@@ -13,7 +13,8 @@ namespace cli {
 int RunReport(const Invocation& inv, Output& out) {
   if (OutputOverInput(inv, out)) return kExitUsage;
   SheetInput input;
-  input.people = {inv.site, inv.technician, inv.issued};
+  // Kept on their lines, as the file's own text is.
+  input.people = {PrintableLine(inv.site), PrintableLine(inv.technician), inv.issued};
   input.tolerance = inv.tolerance;
   if (!inv.reference.isEmpty()) {
     input.reference = ReadSheetRun(inv.reference);
