@@ -37,7 +37,7 @@ void Chart(SheetFlow& flow, const SheetInput& in, FrmChart& chart) {
                               PrintableName(core::FileNameOf(in.reference->file)))
                    : QString();
   // The chart goes to the next page with its heading and words.
-  flow.Keep(flow.TextHeight(sensor) + flow.TextHeight(units) +
+  flow.Keep(flow.HeadingHeight() + flow.TextHeight(sensor) + flow.TextHeight(units) +
             (named.isEmpty() ? 0 : flow.TextHeight(named)) + flow.Mm(2) + size.height());
   flow.Heading(QStringLiteral("Chart"));
   flow.Text(sensor);
