@@ -23,7 +23,7 @@ constexpr float kWideRange = 10;
 
 }  // namespace
 
-void FillChartValues(platform::ChartGrid& values) {
+void FillChartValues(ChartGrid& values) {
   using namespace CURVEroutines;
   for (int16_t r = 0; r <= kLastHeight; ++r) {
     for (int16_t j = 1; j <= 5; ++j) values(r, j + 1) = CurveValues(kTargets + j, r);
@@ -57,8 +57,7 @@ int32_t MajorDivisions(float minimum, float maximum) {
   return static_cast<int32_t>(platform::RoundHalfEven(static_cast<double>(divisions)));
 }
 
-void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
-                      QString& sensorKind) {
+void ScaleChartValues(ChartGrid& values, float& minimum, float& maximum, QString& sensorKind) {
   const int first = 2;
   const int last = values.Columns();
   const int rows = values.Rows();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 #include "ChartGrid.h"
@@ -12,15 +13,21 @@ namespace chartwindow {
 // the curves 241..247 (Dynamic .. Delta Down).
 inline constexpr int kChartRows = 101;
 inline constexpr int kChartColumns = 8;
+// The chart window's client area as designed, in twips; the chart fills it.
+inline constexpr int kClientWidth = 9375;
+inline constexpr int kClientHeight = 7530;
+
+// The series drawn dashed: the two empty curves (Empty Up, Empty Down), so
+// each loaded and empty pair reads apart without its colours.
+inline constexpr std::array<int16_t, 2> kDashedSeries = {3, 5};
 
 // Copies the five measured and the two difference curves into columns 2..8,
 // as the raw whole numbers of the tables.
-void FillChartValues(platform::ChartGrid& values);
+void FillChartValues(ChartGrid& values);
 
 // Tells strain from pressure by the raw ranges, converts columns 2..8 to
 // millivolts or volts with two decimals, and gives the value axis's range.
-void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
-                      QString& sensorKind);
+void ScaleChartValues(ChartGrid& values, float& minimum, float& maximum, QString& sensorKind);
 
 // A converted value: single precision, rounded to two decimals, ties to even.
 float ScaledValue(double raw, double factor);

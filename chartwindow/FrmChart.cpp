@@ -1,7 +1,6 @@
 #include "FrmChart.h"
 
 #include <QAction>
-#include <QChartView>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -19,11 +18,9 @@
 #include "GeneralNumber.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
+#include "chart/ChartDescription.h"
 
 namespace {
-
-constexpr int kClientWidth = 9375;
-constexpr int kClientHeight = 7530;
 
 QMargins FrameMargins(const QWidget& window) {
   const QRect frame = window.frameGeometry();
@@ -46,7 +43,8 @@ FrmChart::FrmChart(QWidget* mainWindow)
   // A release on the chart activates the main window; resting on the chart
   // still shows the tool tip (Qt shows one only in the active window).
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
+  resize(platform::TwipsToPixels(chartwindow::kClientWidth),
+         platform::TwipsToPixels(chartwindow::kClientHeight));
 
   // The chart's place until the window is first shown and sized.
   msChart1_.widget()->setObjectName(QStringLiteral("MSChart1"));
@@ -68,7 +66,7 @@ FrmChart::FrmChart(QWidget* mainWindow)
 }
 
 void FrmChart::Form_Load() {
-  using platform::AxisId;
+  using chartwindow::AxisId;
   PlaceBesideMainWindow();
 
   chartwindow::FillChartValues(chartValues_);
@@ -86,8 +84,8 @@ void FrmChart::Form_Load() {
     chartValues_(r, 1) = QLatin1Char(' ') + QString::number(r);
   }
 
-  platform::ChartControl& chart = msChart1_;
-  chart.SetChartType(platform::ChartType::Line2d);
+  chartwindow::ChartControl& chart = msChart1_;
+  chart.SetChartType(chartwindow::ChartType::Line2d);
   chart.SetChartData(chartValues_);
   chart.SetRowCount(chartwindow::kChartRows);
   chart.SetColumnCount(chartwindow::kChartColumns - 1);
@@ -96,12 +94,13 @@ void FrmChart::Form_Load() {
     chart.SetColumnLabel(seriesNames_[static_cast<std::size_t>(k)]);
   }
   // The empty curves dashed, so each pair reads apart without its colours.
-  for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
+  for (const int16_t empty : chartwindow::kDashedSeries)
+    chart.SetSeriesPenStyle(empty, Qt::DashLine);
   chart.SetTitleText(
       QStringLiteral("QRV Load Calibration Chart for ") +
       platform::ShownFileName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath)));
 
-  platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
+  chartwindow::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");
   x.Labels(1).Auto = false;
   x.CategoryScale.Auto = false;
@@ -109,7 +108,7 @@ void FrmChart::Form_Load() {
   x.CategoryScale.DivisionsPerLabel = 10;
   x.CategoryScale.LabelTick = true;
 
-  platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
+  chartwindow::ChartAxis& y = chart.Axis(AxisId::Y, 1);
   y.AxisTitle = chartwindow::ValueAxisTitle(sensorKind_);
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
@@ -120,8 +119,7 @@ void FrmChart::Form_Load() {
   chart.Refresh();
 
   chart.widget()->setAccessibleName(chart.TitleText());
-  chart.widget()->setAccessibleDescription(
-      AccessibleDescription(x.AxisTitle, y.AxisTitle, minimum, maximum));
+  chart.widget()->setAccessibleDescription(chart::ChartDescription(chart.Content()));
 }
 
 void FrmChart::Form_Resize() {
@@ -160,12 +158,14 @@ void FrmChart::PaintImage(QPainter& painter) {
 }
 
 void FrmChart::CopyChart() {
-  QGuiApplication::clipboard()->setMimeData(chartwindow::ChartMimeData(*this));
+  // At the screen's pixel ratio, so the copy is as sharp as the window.
+  QGuiApplication::clipboard()->setMimeData(
+      chartwindow::ChartMimeData(msChart1_.Layout(), devicePixelRatioF()));
 }
 
 bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {
-  const platform::ChartPartHit hit = msChart1_.TwipsToChartPart(WholeTwips(x), WholeTwips(y));
-  if (hit.part != platform::ChartPart::Point) return false;
+  const chartwindow::ChartPartHit hit = msChart1_.TwipsToChartPart(WholeTwips(x), WholeTwips(y));
+  if (hit.part != chartwindow::ChartPart::Point) return false;
   series = hit.index1;
   point = hit.index2;
   return true;
@@ -194,15 +194,6 @@ void FrmChart::MSChart1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float, f
   if (mainWindow_ == nullptr) return;
   mainWindow_->raise();
   mainWindow_->activateWindow();
-}
-
-QString FrmChart::AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                        float maximum) const {
-  QStringList names;
-  for (std::size_t c = 2; c < seriesNames_.size(); ++c) names << seriesNames_[c];
-  return QStringLiteral("%1 from 0 to 100; %2 from %3 to %4; series %5")
-      .arg(xTitle, yTitle, chartwindow::GeneralNumber(minimum), chartwindow::GeneralNumber(maximum),
-           names.join(QStringLiteral(", ")));
 }
 
 void FrmChart::closeEvent(QCloseEvent* event) {

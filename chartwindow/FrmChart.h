@@ -36,12 +36,7 @@ class FrmChart : public QWidget {
   // Ctrl+C: the chart onto the clipboard, as an image and as a drawing.
   void CopyChart();
 
-  platform::ChartControl& MSChart1() { return msChart1_; }
-
-  // The axes with their ranges and the series, as the chart view describes
-  // itself to assistive tools.
-  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                float maximum) const;
+  chartwindow::ChartControl& MSChart1() { return msChart1_; }
 
  signals:
   // The user closed the window: it is to be unloaded.
@@ -56,9 +51,9 @@ class FrmChart : public QWidget {
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
 
   QWidget* mainWindow_;
-  platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
+  chartwindow::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
   // Indexed like the columns of chartValues_; 2..8 name the series.
   std::array<QString, chartwindow::kChartColumns + 1> seriesNames_;
   QString sensorKind_;
-  platform::ChartControl msChart1_;
+  chartwindow::ChartControl msChart1_;
 };

@@ -2,15 +2,14 @@
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
 #include "HeadlessWindow.h"
+#include "chart/ChartContent.h"
 
-class FrmChart;
 class QIODevice;
 
 namespace cli {
@@ -27,17 +26,16 @@ struct SheetRun {
 struct SheetInput {
   SheetRun run;
   std::optional<SheetRun> reference;
-  ChartScale scale;           // the file's own, as the chart window draws it
-  FrmChart* chart = nullptr;  // with marks and the reference, at the window's size
+  ChartScale scale;                          // the file's own, as the chart window draws it
+  std::optional<chart::ChartContent> chart;  // with marks and the reference
 };
 
 // Reads one file for the sheet through the window given.
 SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
-// reference; sets input's scale and chart. Call it with the file's tables
-// loaded: the chart is built from them.
-std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input);
+// reference; sets input's scale and chart.
+void MakeSheetChart(SheetInput& input);
 
 // Writes the sheet as an A4 PDF of text and lines; false when it could not be drawn.
 bool WriteSheet(const SheetInput& input, QIODevice& device);

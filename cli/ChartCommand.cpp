@@ -7,7 +7,6 @@
 #include "Commands.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "FrmChart.h"
 #include "HeadlessWindow.h"
 #include "PrintableName.h"
 
@@ -34,14 +33,9 @@ int RunChart(const Invocation& inv, Output& out) {
     reference = TakeSnapshot(inv.reference);
   }
   if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
-  // Built from the tables just read, as the viewer's chart window is.
-  FrmChart chart;
-  if (reference || inv.marks) {
-    const CurveSnapshot curves = TakeSnapshot(file);
-    const ChartScale scale =
-        reference ? AddReference(chart, curves, *reference) : ScaleOver(curves, nullptr);
-    if (inv.marks) AddMarks(chart, curves, scale.sensorKind);
-  }
+  // The chart the viewer's chart window shows of the file just read.
+  const CurveSnapshot curves = TakeSnapshot(file);
+  const chart::ChartContent chart = RunChart(curves, reference ? &*reference : nullptr, inv.marks);
   QString error;
   if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {
     out.Error(QStringLiteral("cannot write %1: %2").arg(name, error));

@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace platform {
+namespace chartwindow {
 
 enum class ChartType : int16_t { Line2d = 3 };
 enum class AxisId : int16_t { X = 0, Y = 1 };
@@ -60,4 +60,4 @@ struct ChartAxis {
   ChartAxisLabels labels;
 };
 
-}  // namespace platform
+}  // namespace chartwindow

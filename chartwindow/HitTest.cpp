@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace platform {
+namespace chartwindow {
 
 ChartPartHit HitTest(const ChartPlaces& places, QPointF at) {
   const QRectF& plot = places.plot;
@@ -34,4 +34,4 @@ ChartPartHit HitTest(const ChartPlaces& places, QPointF at) {
   return {ChartPart::Chart};
 }
 
-}  // namespace platform
+}  // namespace chartwindow

@@ -10,7 +10,7 @@
 
 #include "ChartTypes.h"
 
-namespace platform {
+namespace chartwindow {
 
 // A pointer this close to a plotted point (device-independent pixels, so it
 // grows with the screen's pixel ratio) is on that point; of several that
@@ -27,4 +27,4 @@ struct ChartPlaces {
 
 ChartPartHit HitTest(const ChartPlaces& places, QPointF at);
 
-}  // namespace platform
+}  // namespace chartwindow

@@ -1,43 +1,31 @@
 #pragma once
 
-// A line chart control over Qt Charts. Its members are set one by one and
-// take effect at Refresh(); place and size are in twips within the parent.
-// The control reports mouse events over it in twips and hit-tests the chart.
+// A line chart control: its members are set one by one and take effect at
+// Refresh(); place and size are in twips within the parent. It is a plain
+// widget that paints the chart through the chart layer, reports mouse events
+// over it in twips and hit-tests the chart from the same layout it draws.
 
-#include <QPoint>
-#include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <Qt>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include "ChartGrid.h"
 #include "ChartTypes.h"
-#include "ChartView.h"
+#include "chart/ChartLayout.h"
 
-class QChart;
-class QChartView;
-class QPainter;
-class QWidget;
+namespace chartwindow {
 
-namespace platform {
-
-class ChartAxes;
-class ChartScene;
-class PointerTip;
-
-class ChartControl : private ChartViewEvents {
+class ChartControl : public QWidget {
  public:
   // button, shift state, x and y in twips of the control's own coordinates.
   using MouseHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
 
   explicit ChartControl(QWidget* parent);
-  ~ChartControl();
-  ChartControl(const ChartControl&) = delete;
-  ChartControl& operator=(const ChartControl&) = delete;
 
   // A two-dimensional line chart is the one type this control draws.
   void SetChartType(ChartType /*type*/) {}
@@ -55,9 +43,13 @@ class ChartControl : private ChartViewEvents {
   ChartAxis& Axis(AxisId id, int16_t index = 1);
   // Brings the drawn chart up to date with the members.
   void Refresh();
-  // Draws the chart at its place in the parent, laid out for its size even
-  // while it has never been shown: lines and text stay lines and text.
-  void Paint(QPainter& painter);
+
+  // What the chart shows, as of the last Refresh, and where it lies at the
+  // control's present size.
+  const chart::ChartContent& Content() const { return layout_.content; }
+  const chart::ChartLayout& Layout() const { return layout_; }
+  // Draws the chart at its place in the parent, shown or not.
+  void Paint(QPainter& painter) const;
 
   float Left() const;
   float Top() const;
@@ -70,6 +62,8 @@ class ChartControl : private ChartViewEvents {
 
   // What lies at a place given in twips of the control's coordinates.
   ChartPartHit TwipsToChartPart(int32_t x, int32_t y) const;
+  // What lies at a place in the control's pixels.
+  ChartPartHit PartAt(QPointF pixels) const;
 
   // Shown at once while the pointer is on a data point, and whenever it
   // rests on the chart.
@@ -80,19 +74,22 @@ class ChartControl : private ChartViewEvents {
   void OnMouseDown(MouseHandler handler) { onMouseDown_ = std::move(handler); }
   void OnMouseUp(MouseHandler handler) { onMouseUp_ = std::move(handler); }
 
-  QChartView* widget() const;
-  QChart* chart() const;
+  QWidget* widget() { return this; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
-  void Moved(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos,
-             QPoint globalPos) override;
-  void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos) override;
-  void Released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos) override;
-  void PointerLeft() override;
-
-  void FitToPlotArea();
-  // What lies at a place in the view's pixels.
-  ChartPartHit PartAt(QPointF pixels) const;
+  chart::ChartContent MadeContent() const;
+  void LayOut();
+  // Rings the point under the pointer and shows its text at once.
+  void Follow(const ChartPartHit& hit, QPoint globalPos);
 
   ChartGrid grid_{0, 1};
   QStringList columnLabels_;
@@ -101,16 +98,13 @@ class ChartControl : private ChartViewEvents {
   QString titleText_;
   std::array<ChartAxis, 2> axes_;
   QString toolTipText_;
-  bool dataChanged_ = true;
+  chart::ChartLayout layout_;
+  std::optional<QPointF> ring_;  // the point read out, while the pointer is on it
+  QColor ringColour_;
 
   MouseHandler onMouseMove_;
   MouseHandler onMouseDown_;
   MouseHandler onMouseUp_;
-
-  std::unique_ptr<ChartScene> scene_;
-  std::unique_ptr<ChartAxes> chartAxes_;
-  ChartView* view_ = nullptr;
-  std::unique_ptr<PointerTip> tip_;
 };
 
-}  // namespace platform
+}  // namespace chartwindow

@@ -4,15 +4,15 @@
 #include <QAction>
 #include <QWidget>
 
-#include "ChartView.h"
+#include "ChartControl.h"
 
-namespace platform {
+namespace chartwindow {
 
 namespace {
 
-class ChartViewInterface : public QAccessibleWidget {
+class ChartControlInterface : public QAccessibleWidget {
  public:
-  explicit ChartViewInterface(QWidget* view) : QAccessibleWidget(view, QAccessible::Chart) {}
+  explicit ChartControlInterface(QWidget* view) : QAccessibleWidget(view, QAccessible::Chart) {}
 
   QStringList actionNames() const override {
     QStringList names = QAccessibleWidget::actionNames();
@@ -48,9 +48,9 @@ class ChartViewInterface : public QAccessibleWidget {
 
 }  // namespace
 
-QAccessibleInterface* ChartViewAccessible(const QString& /*className*/, QObject* object) {
-  auto* view = dynamic_cast<ChartView*>(object);
-  return view != nullptr ? new ChartViewInterface(view) : nullptr;
+QAccessibleInterface* ChartControlAccessible(const QString& /*className*/, QObject* object) {
+  auto* control = dynamic_cast<ChartControl*>(object);
+  return control != nullptr ? new ChartControlInterface(control) : nullptr;
 }
 
-}  // namespace platform
+}  // namespace chartwindow

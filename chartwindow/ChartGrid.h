@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-namespace platform {
+namespace chartwindow {
 
 // One cell of a chart's data grid: empty, a raw whole number, a scaled
 // single-precision number, or the text of a row label.
@@ -52,4 +52,4 @@ class ChartGrid {
   std::vector<ChartCell> cells_;
 };
 
-}  // namespace platform
+}  // namespace chartwindow

@@ -1,0 +1,97 @@
+#include "chart/PaintChart.h"
+
+#include <vector>
+
+#include "chart/ChartStyle.h"
+#include "chart/SegmentClip.h"
+
+namespace chart {
+
+namespace {
+
+constexpr double kMarkRadius = 3.5;
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
+
+void DrawText(QPainter& painter, const ChartText& text) {
+  if (text.text.isEmpty()) return;
+  painter.setFont(ChartFont(text.bold));
+  if (!text.vertical) {
+    painter.drawText(text.box, kTextFlags, text.text);
+    return;
+  }
+  painter.save();
+  painter.translate(text.box.bottomLeft());
+  painter.rotate(-90);
+  painter.drawText(QRectF(0, 0, text.box.height(), text.box.width()), kTextFlags, text.text);
+  painter.restore();
+}
+
+void DrawCurve(QPainter& painter, const ChartLayout& layout, const ChartSeries& series) {
+  std::vector<QLineF> segments;
+  const int rows = std::min(layout.content.Rows(), static_cast<int>(series.values.size()));
+  for (int r = 1; r < rows; ++r) {
+    const QLineF whole(layout.Map(r - 1, series.values[r - 1]), layout.Map(r, series.values[r]));
+    if (const auto inside = ClippedSegment(whole, layout.plot)) segments.push_back(*inside);
+  }
+  painter.setPen(QPen(series.colour, series.width, series.style));
+  painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+}
+
+void DrawLegend(QPainter& painter, const LegendLayout& legend) {
+  for (const LegendEntry& entry : legend.entries) {
+    painter.setPen(QPen(entry.item.colour, entry.item.width, entry.item.style));
+    painter.drawLine(entry.sample);
+    painter.setPen(Qt::black);
+    for (const ChartText& line : entry.lines) DrawText(painter, line);
+  }
+}
+
+}  // namespace
+
+void PaintChart(QPainter& painter, const ChartLayout& layout) {
+  const ChartContent& content = layout.content;
+  const QRectF& plot = layout.plot;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(QRectF(QPointF(), layout.size), Qt::white);
+
+  painter.setPen(QPen(kGridColour, 1));
+  painter.drawLines(layout.grid.data(), static_cast<int>(layout.grid.size()));
+  painter.setPen(QPen(kAxisColour, 1));
+  painter.drawLine(plot.bottomLeft(), plot.topLeft());
+  painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+  painter.drawLines(layout.ticks.data(), static_cast<int>(layout.ticks.size()));
+
+  if (!plot.isEmpty()) {
+    painter.setPen(QPen(kAxisColour, 1, Qt::DashDotLine));
+    for (const ChartSwitch& s : content.switches) {
+      const double x = layout.Map(s.row, 0).x();
+      if (x >= plot.left() && x <= plot.right()) {
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+      }
+    }
+    for (const ChartSeries& s : content.reference) DrawCurve(painter, layout, s);
+    for (const ChartSeries& s : content.series) DrawCurve(painter, layout, s);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const ChartMark& mark : content.marks) {
+      const QPointF at = layout.Map(mark.row, mark.value);
+      if (!plot.contains(at)) continue;
+      painter.setBrush(mark.colour);
+      painter.drawEllipse(at, kMarkRadius, kMarkRadius);
+    }
+    painter.setBrush(Qt::NoBrush);
+  }
+
+  painter.setPen(Qt::black);
+  DrawText(painter, layout.title);
+  DrawText(painter, layout.xTitle);
+  DrawText(painter, layout.yTitle);
+  for (const auto* list : {&layout.rowLabels, &layout.valueLabels, &layout.switchLabels}) {
+    for (const ChartText& t : *list) DrawText(painter, t);
+  }
+  DrawLegend(painter, layout.legend);
+  painter.restore();
+}
+
+}  // namespace chart
