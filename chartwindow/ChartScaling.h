@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -16,6 +17,8 @@ inline constexpr int kChartColumns = 8;
 // The chart window's client area as designed, in twips; the chart fills it.
 inline constexpr int kClientWidth = 9375;
 inline constexpr int kClientHeight = 7530;
+// The smallest client area the chart window takes, in pixels.
+inline constexpr QSize kSmallestChart(300, 200);
 
 // The series drawn dashed: the two empty curves (Empty Up, Empty Down), so
 // each loaded and empty pair reads apart without its colours.

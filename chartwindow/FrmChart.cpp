@@ -43,6 +43,8 @@ FrmChart::FrmChart(QWidget* mainWindow)
   // A release on the chart activates the main window; resting on the chart
   // still shows the tool tip (Qt shows one only in the active window).
   setAttribute(Qt::WA_AlwaysShowToolTips);
+  // Below this the chart could not show all its labels apart.
+  setMinimumSize(chartwindow::kSmallestChart);
   resize(platform::TwipsToPixels(chartwindow::kClientWidth),
          platform::TwipsToPixels(chartwindow::kClientHeight));
 
