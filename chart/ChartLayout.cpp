@@ -93,7 +93,7 @@ ChartLayout LayOutChart(const ChartContent& content, QSizeF size, const ChartMet
       content.rowLabels.isEmpty() ? 0 : text.horizontalAdvance(content.rowLabels.back()) / 2;
   double right = area.right() - lastHalf;
   if (!layout.legend.below && !layout.legend.entries.empty()) {
-    right = std::min(right, layout.legend.rect.left() - kGap);
+    right = std::min(right, layout.legend.rect.left() - kGap - lastHalf);
   }
   layout.plot = QRectF(QPointF(plotLeft, top), QSizeF(std::max(right - plotLeft, 0.0), plotHeight));
   const QRectF& plot = layout.plot;

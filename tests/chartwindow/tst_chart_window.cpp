@@ -244,6 +244,10 @@ class ChartWindow : public QObject {
       const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
       QVERIFY(copied);
       const QImage image = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+      // One pixel of the picture per pixel of the screen.
+      if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        QCOMPARE(chart.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+      }
       QCOMPARE(image.size(), chart.size() * chart.devicePixelRatio());
       QImage blank(image.size(), image.format());
       blank.fill(image.pixel(0, 0));
