@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -19,6 +21,7 @@
 #include "FrmCURVE.h"
 #include "MessageBox.h"
 #include "RoundHalfEven.h"
+#include "WindowPrinter.h"
 #include "chart/ChartLayout.h"
 
 namespace {
@@ -259,6 +262,43 @@ class ChartWindow : public QObject {
       QVERIFY(svg.contains(QStringLiteral("<desc>Height (%) from 0 to 100; STRAIN (mV) from 46")));
     }
     QCOMPARE(main_->TxtStatus().Text(), log);
+  }
+
+  // Print Chart of the open window and, after the user closed it, of the
+  // window rebuilt hidden at its design-time place: the same texts on paper,
+  // every height label among them.
+  void printsTheSameLabels_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("strain") << "strain-car1.CRV";
+    QTest::newRow("pressure") << "pressure-car2.CRV";
+  }
+
+  void printsTheSameLabels() {
+    QFETCH(QString, file);
+    Load(file);
+    QStringList printed[2];
+    for (QStringList& words : printed) {
+      if (&words == &printed[1]) {
+        // The user closes the chart window; Print Chart rebuilds it hidden.
+        main_->Chart()->close();
+        QVERIFY(!main_->ChartLoaded());
+      }
+      const QString pdf = dir_.filePath(QStringLiteral("print.pdf"));
+      platform::SetPrintOutputFile(pdf);
+      main_->mnuFilePrintChart().action()->trigger();
+      platform::SetPrintOutputFile(QString());
+      QProcess pdftotext;
+      pdftotext.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+      if (!pdftotext.waitForFinished()) QSKIP("pdftotext (poppler-utils) reads the printout back");
+      words = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                  .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+      words.sort();
+    }
+    QVERIFY(!main_->Chart()->isVisible());
+    QCOMPARE(printed[1], printed[0]);
+    for (int h = 0; h <= 100; h += 10) QVERIFY(printed[0].contains(QString::number(h)));
+    QVERIFY(printed[0].contains(QStringLiteral("Down")));
   }
 
   void toolTipReadsOutPoints() {
