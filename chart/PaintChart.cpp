@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chart/ChartStyle.h"
+#include "chart/CurveBand.h"
 #include "chart/SegmentClip.h"
 
 namespace chart {
@@ -10,6 +11,10 @@ namespace chart {
 namespace {
 
 constexpr double kMarkRadius = 3.5;
+// A dense curve's band: stretches this wide, in a see-through colour so that
+// bands over one another still show.
+constexpr double kBandStep = 3;
+constexpr double kBandOpacity = 0.5;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
 
 void DrawText(QPainter& painter, const ChartText& text) {
@@ -27,11 +32,30 @@ void DrawText(QPainter& painter, const ChartText& text) {
 }
 
 void DrawCurve(QPainter& painter, const ChartLayout& layout, const ChartSeries& series) {
-  std::vector<QLineF> segments;
+  std::vector<QPointF> places;
   const int rows = std::min(layout.content.Rows(), static_cast<int>(series.values.size()));
-  for (int r = 1; r < rows; ++r) {
-    const QLineF whole(layout.Map(r - 1, series.values[r - 1]), layout.Map(r, series.values[r]));
-    if (const auto inside = ClippedSegment(whole, layout.plot)) segments.push_back(*inside);
+  for (int r = 0; r < rows; ++r) places.push_back(layout.Map(r, series.values[r]));
+  if (IsDense(places, layout.plot)) {
+    // Filled without smoothing: a smoothed fill of many edges costs far more.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QColor colour = series.colour;
+    colour.setAlphaF(kBandOpacity);
+    painter.setBrush(colour);
+    // Stretches at least two rows wide, so that a curve that jumps at every
+    // row fills each of them whole.
+    const double step = std::max(kBandStep, 2 * layout.plot.width() / std::max(rows - 1, 1));
+    const std::vector<QRectF> band = CurveBand(places, layout.plot, step, series.width / 2);
+    painter.drawRects(band.data(), static_cast<int>(band.size()));
+    painter.restore();
+    return;
+  }
+  std::vector<QLineF> segments;
+  for (std::size_t r = 1; r < places.size(); ++r) {
+    if (const auto inside = ClippedSegment(QLineF(places[r - 1], places[r]), layout.plot)) {
+      segments.push_back(*inside);
+    }
   }
   painter.setPen(QPen(series.colour, series.width, series.style));
   painter.drawLines(segments.data(), static_cast<int>(segments.size()));

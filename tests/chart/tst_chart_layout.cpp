@@ -11,6 +11,7 @@
 #include "ChartSamples.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartStyle.h"
+#include "chart/CurveBand.h"
 
 using charttest::Kind;
 
@@ -170,6 +171,55 @@ class ChartLayoutTest : public QObject {
     }
     QCOMPARE(layout.Map(0, in.minimum), plot.bottomLeft());
     QCOMPARE(layout.Map(100, in.maximum), plot.topRight());
+  }
+
+  // A curve whose line would run many times the plot's size is drawn as the
+  // band it sweeps: every place of it within the plot lies in the band, and
+  // one that jumps from end to end at every row is one rectangle.
+  void curveBand_data() {
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<bool>("dense");
+    QTest::addColumn<int>("rectangles");  // -1: any number
+    QTest::newRow("straight") << "straight" << false << -1;
+    QTest::newRow("noisy within a fifth") << "noisy" << false << -1;
+    QTest::newRow("zigzag end to end") << "zigzag" << true << 1;
+    QTest::newRow("zigzag beyond the range") << "beyond" << true << 1;
+    QTest::newRow("zigzag in the upper half") << "upper" << true << 1;
+    QTest::newRow("random end to end") << "random" << true << -1;
+  }
+
+  void curveBand() {
+    QFETCH(QString, shape);
+    QFETCH(bool, dense);
+    QFETCH(int, rectangles);
+    const QRectF plot(50, 30, 500, 400);
+    std::vector<QPointF> places;
+    unsigned seed = 7;
+    for (int r = 0; r <= 100; ++r) {
+      const double x = plot.left() + plot.width() * r / 100;
+      const double odd = r % 2;
+      seed = seed * 1103515245 + 12345;
+      const double random = (seed >> 8) % 1000 / 1000.0;
+      const double y = shape == "straight" ? 400 - 3 * r
+                       : shape == "noisy"  ? 300 + 80 * random
+                       : shape == "zigzag" ? (odd ? plot.top() : plot.bottom())
+                       : shape == "beyond" ? (odd ? -1e6 : 1e6)
+                       : shape == "upper"  ? (odd ? plot.top() : plot.center().y())
+                                           : plot.top() + plot.height() * random;
+      places.emplace_back(x, y);
+    }
+    QCOMPARE(chart::IsDense(places, plot), dense);
+    if (!dense) return;
+    const double step = 2 * plot.width() / 100;
+    const std::vector<QRectF> band = chart::CurveBand(places, plot, step, 0.75);
+    if (rectangles >= 0) QCOMPARE(int(band.size()), rectangles);
+    for (const QRectF& r : band) QVERIFY(plot.contains(r));
+    for (const QPointF& p : places) {
+      if (!plot.contains(p)) continue;
+      bool inside = false;
+      for (const QRectF& r : band) inside |= r.adjusted(0, 0, 0.01, 0.01).contains(p);
+      QVERIFY2(inside, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
   }
 };
 
