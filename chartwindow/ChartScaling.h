@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ChartGrid.h"
+#include "core/ChartScale.h"
 
 // The chart's copy of the seven plotted curves and how it is scaled.
 namespace chartwindow {
@@ -32,20 +33,11 @@ void FillChartValues(ChartGrid& values);
 // millivolts or volts with two decimals, and gives the value axis's range.
 void ScaleChartValues(ChartGrid& values, float& minimum, float& maximum, QString& sensorKind);
 
-// A converted value: single precision, rounded to two decimals, ties to even.
-float ScaledValue(double raw, double factor);
-
-// What a raw reading is multiplied by for the sensor kind ("STRAIN": 1/256,
-// to millivolts; "PRESSURE": 5/65536, to volts).
-double SensorFactor(const QString& sensorKind);
-
-// The unit of the sensor kind's values: "mV" for "STRAIN", "V" otherwise.
-QString ValueUnit(const QString& sensorKind);
-
-// The value axis's title for the sensor kind: "STRAIN (mV)" or "PRESSURE (V)".
-QString ValueAxisTitle(const QString& sensorKind);
-
-// The value axis's major divisions: one per half unit of its range.
-int32_t MajorDivisions(float minimum, float maximum);
+// The rules of the chart's values and range, as the core gives them.
+using core::MajorDivisions;
+using core::ScaledValue;
+using core::SensorFactor;
+using core::ValueAxisTitle;
+using core::ValueUnit;
 
 }  // namespace chartwindow

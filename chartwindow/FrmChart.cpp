@@ -15,10 +15,10 @@
 #include "ChartPlacement.h"
 #include "CurveTables.h"
 #include "FileName.h"
-#include "GeneralNumber.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
 #include "chart/ChartDescription.h"
+#include "core/GeneralNumber.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ void FrmChart::MSChart1_MouseMove(Qt::MouseButton, Qt::KeyboardModifiers, float 
   if (!PointAt(x, y, s, p)) return;
   msChart1_.SetToolTipText(seriesNames_.at(static_cast<std::size_t>(s + 1)) + QLatin1Char('@') +
                            QString::number(p - 1) + QStringLiteral("%=") +
-                           chartwindow::GeneralNumber(chartValues_.Number(p - 1, s + 1)));
+                           core::GeneralNumber(chartValues_.Number(p - 1, s + 1)));
 }
 
 void FrmChart::MSChart1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {

@@ -7,7 +7,6 @@
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 #include "chart/ChartContent.h"
 
 class QIODevice;
@@ -18,6 +17,7 @@ namespace cli {
 struct SheetRun {
   QString file;
   FileOutcome outcome;
+  bool opened = false;
   QStringList preamble;                 // printable, as info shows it
   std::optional<CurveSnapshot> curves;  // when the file read with success
 };
@@ -30,8 +30,8 @@ struct SheetInput {
   std::optional<chart::ChartContent> chart;  // with marks and the reference
 };
 
-// Reads one file for the sheet through the window given.
-SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file);
+// Reads one file for the sheet.
+SheetRun ReadSheetRun(const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
 // reference; sets input's scale and chart.

@@ -7,7 +7,6 @@
 #include "Commands.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 #include "PrintableName.h"
 
 namespace cli {
@@ -24,17 +23,17 @@ int RunChart(const Invocation& inv, Output& out) {
     out.Error(QStringLiteral("'%1': '--scale' goes with a .png chart").arg(name));
     return kExitUsage;
   }
-  HeadlessWindow window;
   const QString& file = inv.operands.at(0);
-  // The reference first: the chart is built from the tables, which must hold the file.
   std::optional<CurveSnapshot> reference;
   if (!inv.reference.isEmpty()) {
-    if (!ReadOneFile(window, inv.reference, inv.quiet, out)) return kExitFailure;
-    reference = TakeSnapshot(inv.reference);
+    const FileRead run = ReadOneFile(inv.reference, inv.quiet, out);
+    if (!run.outcome.success) return kExitFailure;
+    reference = SnapshotOf(inv.reference, run.read);
   }
-  if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
+  const FileRead run = ReadOneFile(file, inv.quiet, out);
+  if (!run.outcome.success) return kExitFailure;
   // The chart the viewer's chart window shows of the file just read.
-  const CurveSnapshot curves = TakeSnapshot(file);
+  const CurveSnapshot curves = SnapshotOf(file, run.read);
   const chart::ChartContent chart = RunChart(curves, reference ? &*reference : nullptr, inv.marks);
   QString error;
   if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {

@@ -2,67 +2,63 @@
 // adds: a reference run and marks.
 #include "ChartExtras.h"
 
-#include "CURVEroutines.h"
-#include "ChartGrid.h"
-#include "ChartScaling.h"
-#include "FileName.h"
+#include <algorithm>
+#include <iterator>
+
 #include "chart/ChartStyle.h"
+#include "core/ChartScale.h"
+#include "core/CurveNames.h"
+#include "core/FileNameBytes.h"
 
 namespace cli {
 
 namespace {
 
-using chartwindow::ChartGrid;
+// The chart window's layout of its axes: a tick at every fifth height, a
+// label at every tenth.
+constexpr int kRowsPerTick = 5;
+constexpr int kRowsPerLabel = 10;
+// The series drawn dashed, from 0: the two empty curves (Empty Up, Empty
+// Down), so each loaded and empty pair reads apart without its colours.
+constexpr int kDashed[] = {2, 4};
 
-// Rows are heights; column 1 the row labels, then the seven curves of each run.
-ChartGrid RawGrid(const CurveSnapshot& first, const CurveSnapshot* second) {
-  ChartGrid grid(kHeights, 1 + kPlotted * (second != nullptr ? 2 : 1));
-  for (int run = 0; run < (second != nullptr ? 2 : 1); ++run) {
-    const CurveSnapshot& snapshot = run == 0 ? first : *second;
-    for (int c = 0; c < kPlotted; ++c) {
-      for (int h = 0; h < kHeights; ++h) {
-        grid(h, 2 + kPlotted * run + c) =
-            snapshot.raw[static_cast<std::size_t>(c)][static_cast<std::size_t>(h)];
-      }
-    }
+// The seven curves of one run, then of the other, as raw columns.
+core::RawColumns RawColumns(const CurveSnapshot& first, const CurveSnapshot* second) {
+  core::RawColumns columns;
+  for (const CurveSnapshot* run : {&first, second}) {
+    if (run == nullptr) continue;
+    for (const core::Curve& curve : run->raw) columns.emplace_back(curve.begin(), curve.end());
   }
-  return grid;
+  return columns;
 }
 
-ChartScale Scaled(ChartGrid& grid) {
-  ChartScale scale;
-  chartwindow::ScaleChartValues(grid, scale.minimum, scale.maximum, scale.sensorKind);
-  return scale;
+ChartScale ScaleOf(const core::ChartScale& scale) {
+  return {scale.sensorKind, scale.minimum, scale.maximum};
 }
 
-bool Dashed(int curve) {
-  for (const int16_t series : chartwindow::kDashedSeries) {
-    if (series == curve + 1) return true;
-  }
-  return false;
-}
-
-// The seven curves of one run, from its first column in the scaled grid.
-std::vector<chart::ChartSeries> Curves(const ChartGrid& grid, int firstColumn, bool reference) {
+// The seven curves of one run, from its first column among the scaled ones.
+std::vector<chart::ChartSeries> Curves(const core::ChartScale& scale, int firstColumn,
+                                       bool reference) {
   std::vector<chart::ChartSeries> curves;
   for (int c = 0; c < kPlotted; ++c) {
     chart::ChartSeries series;
-    series.name = CURVEroutines::CurveName(PlottedCode(c));
+    series.name = core::CurveName(PlottedCode(c));
     series.colour = chart::SeriesColour(c);
-    series.style = reference ? chart::ReferenceStyle() : Dashed(c) ? Qt::DashLine : Qt::SolidLine;
+    const bool dashed = std::find(std::begin(kDashed), std::end(kDashed), c) != std::end(kDashed);
+    series.style = reference ? chart::ReferenceStyle() : dashed ? Qt::DashLine : Qt::SolidLine;
     series.width = reference ? chart::kReferenceLineWidth : chart::kSeriesLineWidth;
-    for (int h = 0; h < kHeights; ++h) series.values.push_back(grid.Number(h, firstColumn + c));
+    series.values = scale.values[static_cast<std::size_t>(firstColumn + c)];
     curves.push_back(std::move(series));
   }
   return curves;
 }
 
 void AddMarks(chart::ChartContent& content, const CurveSnapshot& file, const QString& sensorKind) {
-  const double factor = chartwindow::SensorFactor(sensorKind);
-  for (int set = 0; set < CURVEroutines::kSampleSets; ++set) {
+  const double factor = core::SensorFactor(sensorKind);
+  for (int set = 0; set < core::kSampleSets; ++set) {
     for (const TargetSample& sample : file.samples[static_cast<std::size_t>(set)]) {
       if (sample.height < 0 || sample.height >= kHeights) continue;
-      content.marks.push_back({sample.height, chartwindow::ScaledValue(sample.value, factor),
+      content.marks.push_back({sample.height, core::ScaledValue(sample.value, factor),
                                chart::SeriesColour(kFirstSampledCurve + set)});
     }
   }
@@ -73,33 +69,34 @@ void AddMarks(chart::ChartContent& content, const CurveSnapshot& file, const QSt
   }
 }
 
+QString Shown(const QString& path) {
+  return core::ShownFileName(core::FileNameOf(path));
+}
+
 }  // namespace
 
 ChartScale ScaleOver(const CurveSnapshot& first, const CurveSnapshot* second) {
-  ChartGrid grid = RawGrid(first, second);
-  return Scaled(grid);
+  return ScaleOf(core::ScaleChart(RawColumns(first, second)));
 }
 
 chart::ChartContent RunChart(const CurveSnapshot& file, const CurveSnapshot* reference,
                              bool marks) {
-  ChartGrid grid = RawGrid(file, reference);
-  const ChartScale scale = Scaled(grid);
+  const core::ChartScale scale = core::ScaleChart(RawColumns(file, reference));
   chart::ChartContent content;
-  content.title = QStringLiteral("QRV Load Calibration Chart for ") +
-                  platform::ShownFileName(CURVEroutines::FileNameOf(file.path));
+  content.title = QStringLiteral("QRV Load Calibration Chart for ") + Shown(file.path);
   content.xTitle = QStringLiteral("Height (%)");
-  content.yTitle = chartwindow::ValueAxisTitle(scale.sensorKind);
+  content.yTitle = core::ValueAxisTitle(scale.sensorKind);
   for (int h = 0; h < kHeights; ++h) content.rowLabels << QLatin1Char(' ') + QString::number(h);
-  content.rowsPerTick = 5;
-  content.rowsPerLabel = 10;
+  content.rowsPerTick = kRowsPerTick;
+  content.rowsPerLabel = kRowsPerLabel;
   content.minimum = scale.minimum;
   content.maximum = scale.maximum;
-  content.divisions = chartwindow::MajorDivisions(scale.minimum, scale.maximum);
-  content.series = Curves(grid, 2, false);
+  content.divisions = core::MajorDivisions(scale.minimum, scale.maximum);
+  content.series = Curves(scale, 0, false);
   if (reference != nullptr) {
-    content.reference = Curves(grid, 2 + kPlotted, true);
-    content.runName = platform::ShownFileName(CURVEroutines::FileNameOf(file.path));
-    content.referenceName = platform::ShownFileName(CURVEroutines::FileNameOf(reference->path));
+    content.reference = Curves(scale, kPlotted, true);
+    content.runName = Shown(file.path);
+    content.referenceName = Shown(reference->path);
   }
   if (marks) AddMarks(content, file, scale.sensorKind);
   return content;

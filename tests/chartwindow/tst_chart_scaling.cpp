@@ -9,7 +9,7 @@
 
 #include "ChartPlacement.h"
 #include "ChartScaling.h"
-#include "GeneralNumber.h"
+#include "core/GeneralNumber.h"
 #include "HitTest.h"
 #include "chart/AxisRules.h"
 
@@ -111,7 +111,7 @@ class ChartScaling : public QObject {
     QFETCH(QString, text);
     const QLocale previous;
     QLocale::setDefault(QLocale(locale));
-    const QString written = chartwindow::GeneralNumber(value);
+    const QString written = core::GeneralNumber(value);
     QLocale::setDefault(previous);
     QCOMPARE(written, text);
   }

@@ -4,13 +4,12 @@
 #include <QTest>
 
 #include "ChartExtras.h"
-#include "ChartScaling.h"
+#include "core/ChartScale.h"
 
 namespace {
 
 // A run whose curve c reads base + step * c + h at height h.
-cli::CurveSnapshot Run(const QString& path, int32_t base, int32_t step, int16_t up,
-                       int16_t down) {
+cli::CurveSnapshot Run(const QString& path, int32_t base, int32_t step, int16_t up, int16_t down) {
   cli::CurveSnapshot run;
   run.path = path;
   for (int c = 0; c < cli::kPlotted; ++c) {
@@ -53,15 +52,15 @@ class CliChart : public QObject {
     QCOMPARE(chart.minimum, scale.minimum);
     QCOMPARE(chart.maximum, scale.maximum);
     // One division per half unit of the range over both runs.
-    QCOMPARE(chart.divisions, chartwindow::MajorDivisions(scale.minimum, scale.maximum));
+    QCOMPARE(chart.divisions, core::MajorDivisions(scale.minimum, scale.maximum));
     QCOMPARE(chart.rowLabels.size(), 101);
-    const double factor = chartwindow::SensorFactor(scale.sensorKind);
+    const double factor = core::SensorFactor(scale.sensorKind);
     const auto curves = [&](const std::vector<chart::ChartSeries>& drawn,
                             const cli::CurveSnapshot& run) {
       QCOMPARE(drawn.size(), std::size_t{7});
       for (std::size_t c = 0; c < 7; ++c) {
         for (const int h : {0, 50, 100}) {
-          QCOMPARE(drawn[c].values[h], chartwindow::ScaledValue(run.raw[c][h], factor));
+          QCOMPARE(drawn[c].values[h], core::ScaledValue(run.raw[c][h], factor));
         }
       }
     };
