@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "chart/BandStack.h"
 #include "chart/ChartStyle.h"
 #include "chart/CurveBand.h"
 #include "chart/SegmentClip.h"
@@ -12,7 +13,7 @@ namespace {
 
 constexpr double kMarkRadius = 3.5;
 // A dense curve's band: stretches this wide, in a see-through colour so that
-// bands over one another still show.
+// bands over one another still show (mixed as BandStack mixes them).
 constexpr double kBandStep = 3;
 constexpr double kBandOpacity = 0.5;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
@@ -31,26 +32,15 @@ void DrawText(QPainter& painter, const ChartText& text) {
   painter.restore();
 }
 
-void DrawCurve(QPainter& painter, const ChartLayout& layout, const ChartSeries& series) {
+std::vector<QPointF> Places(const ChartLayout& layout, const ChartSeries& series) {
   std::vector<QPointF> places;
   const int rows = std::min(layout.content.Rows(), static_cast<int>(series.values.size()));
   for (int r = 0; r < rows; ++r) places.push_back(layout.Map(r, series.values[r]));
-  if (IsDense(places, layout.plot)) {
-    // Filled without smoothing: a smoothed fill of many edges costs far more.
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    QColor colour = series.colour;
-    colour.setAlphaF(kBandOpacity);
-    painter.setBrush(colour);
-    // Stretches at least two rows wide, so that a curve that jumps at every
-    // row fills each of them whole.
-    const double step = std::max(kBandStep, 2 * layout.plot.width() / std::max(rows - 1, 1));
-    const std::vector<QRectF> band = CurveBand(places, layout.plot, step, series.width / 2);
-    painter.drawRects(band.data(), static_cast<int>(band.size()));
-    painter.restore();
-    return;
-  }
+  return places;
+}
+
+void DrawLine(QPainter& painter, const ChartLayout& layout, const ChartSeries& series,
+              const std::vector<QPointF>& places) {
   std::vector<QLineF> segments;
   for (std::size_t r = 1; r < places.size(); ++r) {
     if (const auto inside = ClippedSegment(QLineF(places[r - 1], places[r]), layout.plot)) {
@@ -59,6 +49,40 @@ void DrawCurve(QPainter& painter, const ChartLayout& layout, const ChartSeries& 
   }
   painter.setPen(QPen(series.colour, series.width, series.style));
   painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+}
+
+// The reference's curves, then the file's: dense ones as bands beneath,
+// the others as lines over them in their order.
+void DrawCurves(QPainter& painter, const ChartLayout& layout) {
+  const ChartContent& content = layout.content;
+  std::vector<const ChartSeries*> all;
+  for (const auto* list : {&content.reference, &content.series}) {
+    for (const ChartSeries& s : *list) all.push_back(&s);
+  }
+  // Stretches at least two rows wide, so that a curve that jumps at every
+  // row fills each of them whole.
+  const double step =
+      std::max(kBandStep, 2 * layout.plot.width() / std::max(content.Rows() - 1, 1));
+  std::vector<Band> bands;
+  std::vector<std::pair<const ChartSeries*, std::vector<QPointF>>> lines;
+  for (const ChartSeries* s : all) {
+    std::vector<QPointF> places = Places(layout, *s);
+    if (IsDense(places, layout.plot)) {
+      bands.push_back({CurveBand(places, layout.plot, step, s->width / 2), s->colour});
+    } else {
+      lines.emplace_back(s, std::move(places));
+    }
+  }
+  if (!bands.empty()) {
+    // Filled without smoothing, each mixed colour once.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const BandFill& fill : StackedBands(bands, kBandOpacity)) {
+      painter.fillRect(fill.rect, fill.colour);
+    }
+    painter.restore();
+  }
+  for (const auto& [series, places] : lines) DrawLine(painter, layout, *series, places);
 }
 
 void DrawLegend(QPainter& painter, const LegendLayout& legend) {
@@ -95,8 +119,7 @@ void PaintChart(QPainter& painter, const ChartLayout& layout) {
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
       }
     }
-    for (const ChartSeries& s : content.reference) DrawCurve(painter, layout, s);
-    for (const ChartSeries& s : content.series) DrawCurve(painter, layout, s);
+    DrawCurves(painter, layout);
     painter.setPen(QPen(Qt::black, 1));
     for (const ChartMark& mark : content.marks) {
       const QPointF at = layout.Map(mark.row, mark.value);

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "ChartSamples.h"
+#include "chart/BandStack.h"
 #include "chart/ChartOutput.h"
 #include "chart/ChartStyle.h"
 
@@ -115,6 +116,46 @@ class ChartPaintTest : public QObject {
     for (int y = int(layout.plot.top()) + 20; y < int(layout.plot.bottom()) - 20; ++y) {
       QVERIFY(Ink(image, QPointF(layout.Map(47, 0).x(), y)) <= 150);
     }
+  }
+
+  // Bands one over another, mixed as see-through colours over white: one
+  // rectangle per stretch of one mixture, the later band over the earlier.
+  void stackedBands_data() {
+    QTest::addColumn<QList<QRectF>>("first");   // in black
+    QTest::addColumn<QList<QRectF>>("second");  // in white
+    QTest::addColumn<QList<QRectF>>("rects");
+    QTest::addColumn<QList<int>>("greys");  // of each rectangle, 0..255
+    const QRectF plot(10, 10, 100, 50);
+    QTest::newRow("the same band: one rectangle")
+        << QList<QRectF>{plot} << QList<QRectF>{plot} << QList<QRectF>{plot} << QList<int>{191};
+    QTest::newRow("side by side") << QList<QRectF>{{10, 10, 50, 50}}
+                                  << QList<QRectF>{{60, 10, 50, 50}}
+                                  << QList<QRectF>{{10, 10, 50, 50}, {60, 10, 50, 50}}
+                                  << QList<int>{128, 255};
+    QTest::newRow("one within the other") << QList<QRectF>{plot} << QList<QRectF>{{40, 20, 20, 10}}
+                                          << QList<QRectF>{{10, 10, 100, 10},
+                                                           {10, 20, 30, 10},
+                                                           {40, 20, 20, 10},
+                                                           {60, 20, 50, 10},
+                                                           {10, 30, 100, 30}}
+                                          << QList<int>{128, 128, 191, 128, 128};
+  }
+
+  void stackedBands() {
+    QFETCH(QList<QRectF>, first);
+    QFETCH(QList<QRectF>, second);
+    QFETCH(QList<QRectF>, rects);
+    QFETCH(QList<int>, greys);
+    const std::vector<chart::Band> bands{{{first.begin(), first.end()}, Qt::black},
+                                         {{second.begin(), second.end()}, Qt::white}};
+    QList<QRectF> filled;
+    QList<int> filledGreys;
+    for (const chart::BandFill& fill : chart::StackedBands(bands, 0.5)) {
+      filled << fill.rect;
+      filledGreys << fill.colour.red();
+    }
+    QCOMPARE(filled, rects);
+    QCOMPARE(filledGreys, greys);
   }
 
   // The SVG holds the chart's texts as text, and its description.
