@@ -9,9 +9,9 @@
 
 #include "ChartPlacement.h"
 #include "ChartScaling.h"
-#include "core/GeneralNumber.h"
 #include "HitTest.h"
 #include "chart/AxisRules.h"
+#include "core/GeneralNumber.h"
 
 using chartwindow::ChartGrid;
 
