@@ -8,9 +8,11 @@
 
 #include "CurveCompare.h"
 #include "FileFacts.h"
-#include "FrmChart.h"
+#include "Invocation.h"
 #include "PrintableName.h"
 #include "SheetFlow.h"
+#include "chart/ChartLayout.h"
+#include "chart/PaintChart.h"
 #include "core/CurveNames.h"
 #include "core/StartName.h"
 #include "sheet/SheetSections.h"
@@ -21,34 +23,41 @@ namespace cli {
 namespace {
 
 constexpr int kResolution = 600;
+constexpr int kScreenDpi = 96;
 // Lines of the file's own text shown: enough for a header block, few
 // enough that any file's sheet stays a few pages.
 constexpr std::size_t kLinesShown = 12;
 
-void Chart(SheetFlow& flow, const SheetInput& in, FrmChart& chart) {
-  // At the window's own size, so its text keeps its size against its lines.
-  const double scale = static_cast<double>(kResolution) / chart.logicalDpiX();
-  const QSizeF size = QSizeF(chart.size()) * scale;
+void Chart(SheetFlow& flow, const SheetInput& in, const chart::ChartContent& content) {
+  // At the chart window's own size, so its text keeps its size against its
+  // lines, and as wide on paper as the window is on a 96 dpi screen.
+  const QSize window = kWindowChartSize;
+  const chart::ChartLayout layout = chart::LayOutChart(content, window);
+  const double scale = static_cast<double>(kResolution) / kScreenDpi;
+  const double height = window.height() * scale;
   const QString sensor = QStringLiteral("Sensor: ") + SensorText(in.scale);
   const QString units = UnitsSentence(in.scale.sensorKind);
-  const QString named =
-      in.reference ? QStringLiteral("Solid lines: this file, %1. Dashed lines: the reference, %2.")
-                         .arg(PrintableName(core::FileNameOf(in.run.file)),
-                              PrintableName(core::FileNameOf(in.reference->file)))
-                   : QString();
+  const QString named = in.reference
+                            ? QStringLiteral(
+                                  "The curves of this file, %1, are drawn over those of the "
+                                  "reference, %2, which are the thinner dotted lines in the "
+                                  "same colours.")
+                                  .arg(PrintableName(core::FileNameOf(in.run.file)),
+                                       PrintableName(core::FileNameOf(in.reference->file)))
+                            : QString();
   // The chart goes to the next page with its heading and words.
   flow.Keep(flow.HeadingHeight() + flow.TextHeight(sensor) + flow.TextHeight(units) +
-            (named.isEmpty() ? 0 : flow.TextHeight(named)) + flow.Mm(2) + size.height());
+            (named.isEmpty() ? 0 : flow.TextHeight(named)) + flow.Mm(2) + height);
   flow.Heading(QStringLiteral("Chart"));
   flow.Text(sensor);
   flow.Text(units);
   if (!named.isEmpty()) flow.Text(named);
   flow.Gap(2);
-  flow.Block(size.height(), [&](QPainter& painter, const QRectF& place) {
+  flow.Block(height, [&](QPainter& painter, const QRectF& place) {
     painter.translate(place.topLeft());
     painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(), chart.size()));
-    chart.PaintImage(painter);
+    painter.setClipRect(QRect(QPoint(), window));
+    chart::PaintChart(painter, layout);
   });
 }
 
@@ -68,7 +77,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   // Beside the samples, which they often explain.
   FileLinesSection(flow, QStringLiteral("Notes in the file"), in.run.remarks,
                    QStringLiteral("The file holds no notes after its curves."));
-  if (in.chart != nullptr) Chart(flow, in, *in.chart);
+  if (in.chart) Chart(flow, in, *in.chart);
   CurvesSection(flow, curves);
   FileLinesSection(flow, QStringLiteral("Lines before the header"), in.run.preamble,
                    QStringLiteral("The file has no lines before its header."));
@@ -117,20 +126,15 @@ SheetRun ReadSheetRun(const QString& file) {
   return run;
 }
 
-std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
-  if (!input.run.curves) return nullptr;
-  input.scale = ScaleOver(*input.run.curves, nullptr);
-  input.fileKind = input.scale.sensorKind;
-  // Made at the window's client area, which the chart fills once shown.
-  auto chart = std::make_unique<FrmChart>(input.run.curves->raw, input.run.file);
-  chart->Form_Resize();
-  if (input.reference && input.reference->curves) {
-    input.referenceKind = ScaleOver(*input.reference->curves, nullptr).sensorKind;
-    input.scale = AddReference(*chart, *input.run.curves, *input.reference->curves);
-  }
-  AddMarks(*chart, *input.run.curves, input.scale.sensorKind);
-  input.chart = chart.get();
-  return chart;
+void MakeSheetChart(SheetInput& input) {
+  if (!input.run.curves) return;
+  const CurveSnapshot* reference =
+      input.reference && input.reference->curves ? &*input.reference->curves : nullptr;
+  input.fileKind = ScaleOver(*input.run.curves, nullptr).sensorKind;
+  if (reference != nullptr) input.referenceKind = ScaleOver(*reference, nullptr).sensorKind;
+  // What the chart is drawn on: with a reference, the range of both runs.
+  input.scale = ScaleOver(*input.run.curves, reference);
+  input.chart = RunChart(*input.run.curves, reference, true);
 }
 
 bool Within(const SheetInput& input) {

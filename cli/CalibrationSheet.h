@@ -2,15 +2,14 @@
 
 #include <QDate>
 #include <QString>
-#include <memory>
 #include <optional>
 
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
+#include "chart/ChartContent.h"
 #include "sheet/SheetIdentity.h"
 
-class FrmChart;
 class QIODevice;
 
 namespace cli {
@@ -50,7 +49,7 @@ struct SheetInput {
   ChartScale scale;                 // the chart's, as drawn with the reference
   QString fileKind;                 // each run's sensor kind on its own
   QString referenceKind;
-  FrmChart* chart = nullptr;  // with marks and the reference, at the window's size
+  std::optional<chart::ChartContent> chart;  // with marks and the reference
 };
 
 // Reads one file for the sheet.
@@ -58,7 +57,7 @@ SheetRun ReadSheetRun(const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
 // reference; sets input's scale, kinds and chart.
-std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input);
+void MakeSheetChart(SheetInput& input);
 
 // Whether every curve lies within the tolerance; true without one.
 bool Within(const SheetInput& input);
