@@ -134,8 +134,7 @@ void FrmChart::Form_Resize() {
 }
 
 QString FrmChart::TitleName() const {
-  const QString name =
-      CURVEroutines::FileNameOf(givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath);
+  const QString name = CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath);
   // Beside the main window the name is set apart as in the main window's
   // messages; a chart drawn to a file keeps it as it is.
   return mainWindow_ == nullptr ? name : CURVEroutines::IsolatedName(name);
