@@ -13,9 +13,9 @@ namespace cli {
 
 namespace {
 
-constexpr double kHeightColumnMm = 16;
-constexpr double kCurveColumnMm = 19.5;
-constexpr double kMarkColumnMm = 5;
+constexpr double kHeightColumnMm = 15;
+constexpr double kCurveColumnMm = 20.4;
+constexpr double kMarkColumnMm = 4;
 constexpr double kSignatureMm = 30;  // the height of the signature block
 
 bool IsMarked(const CurveSnapshot& curves, int curve, int height) {
