@@ -13,8 +13,8 @@ namespace cli {
 
 namespace {
 
-constexpr double kHeightColumnMm = 15;
-constexpr double kCurveColumnMm = 20.4;
+constexpr double kHeightColumnMm = 16;
+constexpr double kCurveColumnMm = 20.2;
 constexpr double kMarkColumnMm = 4;
 constexpr double kSignatureMm = 30;  // the height of the signature block
 
