@@ -137,6 +137,14 @@ class CliProgram : public QObject {
       shifted.replace(prefix + QByteArray::number(1000 + r) + ",",
                       prefix + QByteArray::number(9192 + r) + ",");
     }
+    // Dynamic 8225 counts lower at every height: a mean of -0.6275 V.
+    QByteArray lowered = CrvBuilder().Bytes();
+    for (int r = 0; r <= 100; ++r) {
+      const QByteArray prefix = QByteArray::number(r) + "%,";
+      lowered.replace(prefix + QByteArray::number(1000 + r) + ",",
+                      prefix + QByteArray::number(1000 + r - 8225) + ",");
+    }
+    WriteCrv(dir_, lowered, "lowered.CRV");
     QByteArray notes;
     for (int n = 1; n <= 150; ++n) notes += "note " + QByteArray::number(n) + "\r\n";
     Changed(dir_, "strain-car1.CRV", "Lift load", notes + "Lift load", "long.CRV");
@@ -148,6 +156,19 @@ class CliProgram : public QObject {
     WriteRaw("odd/esc\x1b[31m.CRV", good.Bytes());
     WriteRaw("odd/new\nline.CRV", badRow.Bytes());
     WriteRaw("odd/tab\t\\.CRV", good.Bytes());
+    // Names beyond the BMP print as their characters; DEL and a bidi control are escaped.
+    QDir().mkpath("names");
+    WriteRaw("names/car \xf0\x9f\x9b\x97.CRV", good.Bytes());
+    WriteRaw("names/\xf0\xa0\x80\x80.CRV", good.Bytes());
+    WriteRaw("names/del\x7f.CRV", good.Bytes());
+    WriteRaw("names/rlo\xe2\x80\xae.CRV", good.Bytes());
+    // A refused field with a terminal code, long enough to be cut.
+    CrvBuilder codes = badRow;
+    codes.trailer = {"50%,1,2,3,4,\x1b[2J" + QByteArray(100, 'x')};
+    WriteCrv(dir_, codes.Bytes(), QStringLiteral("fields/codes.CRV"));
+    CrvBuilder seven = badRow;
+    seven.trailer = {"50%,1,2,3,4,5,6,7"};
+    WriteCrv(dir_, seven.Bytes(), QStringLiteral("fields/seven.CRV"));
     // A folder an ordinary user may not read, for the test run as one.
     WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/open.CRV"));
     WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/shut/x.CRV"));
@@ -209,6 +230,21 @@ class CliProgram : public QObject {
                        R"(odd/new\nline.CRV: Problem with odd/new\nline.CRV at line 54: field 6 "x": not a whole number)",
                        R"(odd/tab\t\\.CRV: Success!)"}
         << 1 << "6 files: 5 read, 1 refused";
+    QTest::newRow("names beyond the BMP, DEL and bidi controls")
+        << QStringList{"check", "-r", "names"}
+        << QStringList{"names/car 🛗.CRV: Success!", R"(names/del\x7f.CRV: Success!)",
+                       R"(names/rlo\u202e.CRV: Success!)", "names/𠀀.CRV: Success!"}
+        << 0 << "4 files: 4 read, 0 refused";
+    QTest::newRow("a refused field: terminal codes escaped, a long one cut")
+        << QStringList{"check", "fields/codes.CRV"}
+        << QStringList{"fields/codes.CRV: Problem with fields/codes.CRV at line 54: field 6 "
+                       "\"\\x1b[2J" + QString(76, 'x') + "...\": not a whole number"}
+        << 1 << "1 file: 0 read, 1 refused";
+    QTest::newRow("a row of seven values")
+        << QStringList{"check", "fields/seven.CRV"}
+        << QStringList{"fields/seven.CRV: Problem with fields/seven.CRV at line 54: field 7 "
+                       "\"6\": too many fields"}
+        << 1 << "1 file: 0 read, 1 refused";
     QTest::newRow("as an ordinary user, unreadable folders fail")
         << QStringList{"@nobody", "check", "-r", "closed"}
         << QStringList{"closed/open.CRV: Success!", "closed/shut: Could not read directory!"} << 1
@@ -374,6 +410,11 @@ class CliProgram : public QObject {
     CrvBuilder odd;
     odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32)};
     const QString oddFile = WriteCrv(dir_, odd.Bytes(), "odd.CRV");
+    QByteArray lines;
+    for (int n = 0; n < 40000; ++n) lines += "x\r\n";
+    const QString huge = WriteCrv(dir_, lines, "huge.CRV");
+    QTest::newRow("no header: the lines before it capped")
+        << huge << QStringList{"File: " + huge, "Lines before the header: 32767", "x"} << 1;
     QTest::newRow("control characters shown")
         << oddFile
         << QStringList{"File: " + oddFile, "Lines before the header: 2", "tab\\there C:\\data",
@@ -396,6 +437,7 @@ class CliProgram : public QObject {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("beyond");  // the curves the tolerance message names
     const QString strain = Example("strain-car1.CRV");
     QStringList same;
     for (int16_t code = CURVEroutines::kDynamic; code <= CURVEroutines::kDeltaDown; ++code) {
@@ -407,36 +449,50 @@ class CliProgram : public QObject {
     QStringList back = changed;
     back[1].replace("0.10V", "-0.10V");
     back[5].replace("0.10V", "-0.10V");
-    QTest::newRow("a file with itself") << QStringList{"compare", strain, strain} << same << 0;
+    QTest::newRow("a file with itself")
+        << QStringList{"compare", strain, strain} << same << 0 << QString();
     QTest::newRow("changed at one height")
-        << QStringList{"compare", strain, "changed.CRV"} << changed << 0;
+        << QStringList{"compare", strain, "changed.CRV"} << changed << 0 << QString();
     QTest::newRow("the other way round")
-        << QStringList{"compare", "changed.CRV", strain} << back << 0;
+        << QStringList{"compare", "changed.CRV", strain} << back << 0 << QString();
     QTest::newRow("tolerance below the change")
-        << QStringList{"compare", "--tolerance", "0.09", strain, "changed.CRV"} << changed << 1;
+        << QStringList{"compare", "--tolerance", "0.09", strain, "changed.CRV"} << changed << 1
+        << "Loaded Up, Delta Up";
     QTest::newRow("tolerance at the change")
-        << QStringList{"compare", strain, "changed.CRV", "--tolerance=0.1"} << changed << 0;
+        << QStringList{"compare", strain, "changed.CRV", "--tolerance=0.1"} << changed << 0
+        << QString();
     QTest::newRow("negative change beyond the tolerance")
-        << QStringList{"compare", "changed.CRV", strain, "--tolerance", "0,05"} << back << 1;
+        << QStringList{"compare", "changed.CRV", strain, "--tolerance", "0,05"} << back << 1
+        << "Loaded Up, Delta Up";
     QStringList tie = same;
     tie[0] = "Dynamic: largest 0.62V at 0%, mean 0.62V";
     QTest::newRow("a tie at every height")
-        << QStringList{"compare", "base.CRV", "shifted.CRV"} << tie << 0;
+        << QStringList{"compare", "base.CRV", "shifted.CRV"} << tie << 0 << QString();
+    QStringList lower = same;
+    lower[0] = "Dynamic: largest -0.63V at 0%, mean -0.63V";
+    QTest::newRow("a negative mean to the nearest")
+        << QStringList{"compare", "base.CRV", "lowered.CRV"} << lower << 0 << QString();
     QTest::newRow("a file that does not read")
-        << QStringList{"compare", strain, Example("ends-early.CRV")} << QStringList{} << 1;
+        << QStringList{"compare", strain, Example("ends-early.CRV")} << QStringList{} << 1
+        << QString();
     QTest::newRow("csv") << QStringList{"compare", "--csv", strain, "changed.CRV"}
                          << QStringList{"Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down,"
                                         "Delta Up,Delta Down,Dynamic (V),Loaded Up (V),Empty Up "
                                         "(V),Loaded Down (V),Empty Down (V),Delta Up (V),Delta "
                                         "Down (V)"}
-                         << 0;
+                         << 0 << QString();
   }
   void compare() {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
     QFETCH(int, status);
+    QFETCH(QString, beyond);
     const Run run = Crv(args);
     QCOMPARE(run.status, status);
+    if (!beyond.isEmpty())
+      QVERIFY2(run.err.contains("tolerance of 0.05V: " + beyond + "\n") ||
+                   run.err.contains("tolerance of 0.09V: " + beyond + "\n"),
+               qPrintable(run.err));
     if (!args.contains("--csv")) {
       QCOMPARE(run.out, lines);
       QCOMPARE(run.err.contains("Could not fully process"), lines.isEmpty());
@@ -573,6 +629,9 @@ class CliProgram : public QObject {
     QTest::newRow("smallest") << QStringList{"--size=1x1"} << QSize(1, 1);
     QTest::newRow("widest") << QStringList{"--size=10000x1"} << QSize(10000, 1);
     // 1562.5 x 1255 pixels, the half to the even side.
+    QTest::newRow("scale 1 given") << QStringList{"--scale=1"} << QSize(625, 502);
+    QTest::newRow("scaled to exactly 10000")
+        << QStringList{"--size=5000x20", "--scale=2"} << QSize(10000, 40);
     QTest::newRow("two and a half times finer") << QStringList{"--scale=2.5"} << QSize(1562, 1255);
     QTest::newRow("no display, no platform named")
         << QStringList{"@-DISPLAY", "@-WAYLAND_DISPLAY", "@-QT_QPA_PLATFORM"} << QSize(625, 502);
@@ -601,6 +660,16 @@ class CliProgram : public QObject {
     const double share = ink(image, shades) / ink(QImage("at-one.png"), shades);
     QVERIFY2(std::abs(share - 1) < 0.2, qPrintable(QString::number(share)));
     QVERIFY2(shades.size() > 300, qPrintable(QString::number(shades.size())));
+  }
+
+  // The last -o counts; an extension in any letter case names the format.
+  void outputNames() {
+    const QString strain = Example("strain-car1.CRV");
+    QCOMPARE(Crv({"chart", strain, "-o", "first.png", "-o", "second.png"}).status, 0);
+    QVERIFY(!QFile::exists("first.png") && QImage("second.png").width() == 625);
+    QCOMPARE(Crv({"report", strain, "-o", "SHEET.PDF"}).status, 0);
+    QFile sheet("SHEET.PDF");
+    QVERIFY(sheet.open(QIODevice::ReadOnly) && sheet.read(5) == "%PDF-");
   }
 
   // Failures leave no file behind, and print nothing as a result.
