@@ -23,8 +23,8 @@
 #include "FileOutcome.h"
 #include "FrmCURVE.h"
 #include "FrmChart.h"
-#include "HeadlessWindow.h"
-#include "ValueLine.h"
+#include "core/CrvRead.h"
+#include "core/ValueLine.h"
 
 using namespace CURVEroutines;
 
@@ -96,6 +96,16 @@ void BM_ReadWithLists(benchmark::State& state) {
   PerLine(state);
 }
 
+// The core's read alone: the value of a file, without lists or tables.
+void BM_ReadCrv(benchmark::State& state) {
+  for (auto _ : state) {
+    const core::CrvRead read = core::ReadCrv(FileArg(state), false);
+    if (!read.Whole()) state.SkipWithError("the file did not read");
+    benchmark::DoNotOptimize(read.rows.data());
+  }
+  PerLine(state);
+}
+
 void BM_DeltasAndLists(benchmark::State& state) {
   ReadOnlyWindow window;
   ReadCurveFile(FileArg(state));
@@ -127,11 +137,10 @@ void BM_ValueLine(benchmark::State& state) {
 
 // The sheet of a file, as report writes it, into memory.
 void BM_Sheet(benchmark::State& state) {
-  cli::HeadlessWindow window;
   QByteArray pdf;
   for (auto _ : state) {
     cli::SheetInput input;
-    input.run = cli::ReadSheetRun(window, FileArg(state));
+    input.run = cli::ReadSheetRun(FileArg(state));
     const std::unique_ptr<FrmChart> chart = cli::MakeSheetChart(input);
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -140,16 +149,16 @@ void BM_Sheet(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(pdf.size());
 }
 
-// Both files read, their curves copied out and compared, the lines made.
+// Both files read, their curves taken from the two values and compared, the lines made.
 void BM_ComparePair(benchmark::State& state) {
-  cli::HeadlessWindow window;
   const QString& reference = TheFiles().paths[0];
   const QString& file = TheFiles().paths[1];
   for (auto _ : state) {
-    if (!cli::ReadCrvFile(window, reference).success) state.SkipWithError("no read");
-    const cli::CurveSnapshot before = cli::TakeSnapshot(reference);
-    if (!cli::ReadCrvFile(window, file).success) state.SkipWithError("no read");
-    const cli::CurveSnapshot after = cli::TakeSnapshot(file);
+    const cli::FileRead first = cli::ReadCrvFile(reference);
+    const cli::FileRead second = cli::ReadCrvFile(file);
+    if (!first.outcome.success || !second.outcome.success) state.SkipWithError("no read");
+    const cli::CurveSnapshot before = cli::SnapshotOf(reference, first.read);
+    const cli::CurveSnapshot after = cli::SnapshotOf(file, second.read);
     benchmark::DoNotOptimize(
         cli::DifferenceLines(cli::CompareCurves(before, after), QStringLiteral(".")));
   }
@@ -160,6 +169,7 @@ void Files3(benchmark::internal::Benchmark* b) {
   b->ArgNames({"file"})->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK(BM_ReadWithLists)->Apply(Files3);
+BENCHMARK(BM_ReadCrv)->Apply(Files3);
 BENCHMARK(BM_DeltasAndLists)->Apply(Files3);
 BENCHMARK(BM_ChartLoadAndFirstPaint)->Apply(Files3);
 BENCHMARK(BM_ValueLine);

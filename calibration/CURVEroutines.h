@@ -3,28 +3,22 @@
 #include <QString>
 #include <cstdint>
 
-#include "CurveCodes.h"
 #include "CurveWindow.h"
+#include "core/CurveCodes.h"
+#include "core/CurveNames.h"
 
 // The calibration routines of one CRV file: its tables (see CurveTables.h)
-// and what reads, derives and lists them.
+// and what reads, derives and lists them on the main window. The curve codes,
+// captions and names are the core's.
 namespace CURVEroutines {
+
+using namespace core;
 
 // Returns the tables and the main window to the state of no file loaded.
 void ResetCurves();
 
 // Reads the CRV file at path into the tables; reports the outcome itself.
 void ReadCurveFile(const QString& path);
-
-// The part of a path after its last separator.
-QString FileNameOf(const QString& path);
-
-// The caption of a sample set (0..3) or a curve code (240..245); "?" otherwise.
-QString CurveCaption(int16_t key);
-
-// The name of a curve code 240..247: "Targets", "Dynamic", ... "Delta Down",
-// as its option button and the chart's legend show it.
-QString CurveName(int16_t code);
 
 // Lists one measured curve (241..245) with its target-sample heights selected.
 void FillCurveList(int16_t code);

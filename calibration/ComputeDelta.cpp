@@ -1,24 +1,9 @@
-#include <algorithm>
-#include <cstdint>
-#include <limits>
-
 #include "CURVEroutines.h"
 #include "CurveTables.h"
-#include "ValueLine.h"
+#include "TableCopies.h"
+#include "core/ListText.h"
 
 namespace CURVEroutines {
-
-namespace {
-
-// A difference of two 32-bit readings needs 33 bits. It passes through single
-// precision (exact below 2^24) and is then held at the 32-bit limits instead of wrapping.
-int32_t StoredDelta(int64_t difference) {
-  const auto rounded = static_cast<int64_t>(static_cast<float>(difference));
-  return static_cast<int32_t>(std::clamp<int64_t>(rounded, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
 
 void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
   CurveWindow& window = MainWindow();
@@ -27,12 +12,12 @@ void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
 
   const bool built = CurvePresent(loadedCode) && CurvePresent(emptyCode);
   if (built) {
+    const core::Curve delta =
+        core::DeltaCurve(MeasuredValues(loadedCode), MeasuredValues(emptyCode));
     for (int16_t row = 0; row <= kLastHeight; ++row) {
-      const int64_t difference =
-          int64_t{CurveValues(loadedCode, row)} - int64_t{CurveValues(emptyCode, row)};
-      DeltaValues(deltaCode, row) = StoredDelta(difference);
-      list.AddItem(ValueLine(row, DeltaValues(deltaCode, row)));
+      DeltaValues(deltaCode, row) = delta[static_cast<std::size_t>(row)];
     }
+    for (const core::ListLine& line : core::DeltaListLines(delta)) list.AddItem(line.text);
   }
   // Without both source curves the old values stay but no longer count.
   DeltaPresent(deltaCode) = built;

@@ -1,16 +1,10 @@
 #include "CURVEroutines.h"
 #include "CurveTables.h"
-#include "ValueLine.h"
+#include "TableCopies.h"
+#include "core/ListText.h"
+#include "core/ValueLine.h"
 
 namespace CURVEroutines {
-
-namespace {
-
-void EmptyList(platform::LineList& list) {
-  list.Clear();
-}
-
-}  // namespace
 
 void FillCurveList(int16_t code) {
   CurveWindow& window = MainWindow();
@@ -21,17 +15,17 @@ void FillCurveList(int16_t code) {
     return;
   }
   // Dynamic has no sample set; the others have set code - 242.
-  const int set = code >= kLoadedUp ? code - kLoadedUp : -1;
-  const bool marked = set >= 0 && SamplesPresent(set);
+  const int16_t set = code >= kLoadedUp ? static_cast<int16_t>(code - kLoadedUp) : int16_t{-1};
+  core::SampleSlots cells;
+  if (set >= 0) cells = SampleSetSlots(set);
+  const bool marked = set >= 0 && cells.present;
 
-  EmptyList(list);
-  list.AddItem(CurveCaption(code));
-  for (int16_t row = 0; row <= kLastHeight; ++row) {
-    list.AddItem(ValueLine(row, CurveValues(code, row)));
-    if (!marked) continue;
-    for (int slot = 0; slot < kSampleSlots && SampleHeight(set, slot) != kEmptySlot; ++slot) {
-      if (SampleHeight(set, slot) == row) list.SetSelected(row + 1, true);
-    }
+  list.Clear();
+  const std::vector<core::ListLine> lines =
+      core::CurveListLines(code, MeasuredValues(code), marked ? &cells : nullptr);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    list.AddItem(lines[i].text);
+    if (lines[i].marked) list.SetSelected(static_cast<int>(i), true);
   }
   window.ListSelect(code).SetEnabled(true);
   list.SetEnabled(true);
@@ -42,15 +36,13 @@ void AddSampleLine(int16_t set, int16_t n) {
   platform::LineList& targets = window.ListData(kTargets);
   if (n == 0) {
     if (targets.ListCount() > 0) targets.AddItem(QString());
-    QString heading = CurveCaption(set);
-    heading.chop(QStringLiteral(" Samples").size());
-    targets.AddItem(heading);
+    targets.AddItem(core::SampleBlockHeading(set));
     if (set == 0) {
       window.ListSelect(kTargets).SetEnabled(true);
       targets.SetEnabled(true);
     }
   }
-  targets.AddItem(ValueLine(SampleHeight(set, n), SampleValue(set, n)));
+  targets.AddItem(core::ValueLine(SampleHeight(set, n), SampleValue(set, n)));
 }
 
 }  // namespace CURVEroutines

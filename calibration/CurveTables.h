@@ -3,12 +3,14 @@
 #include <QString>
 #include <cstdint>
 
-#include "CurveCodes.h"
 #include "Table.h"
+#include "core/CurveCodes.h"
 
 // The calibration tables of the one loaded CRV file. They live for the whole
 // run; each read overwrites them and only the presence flags say what is valid.
 namespace CURVEroutines {
+
+using namespace core;
 
 // The five measured curves, 241..245, one raw value per height 0..100.
 inline Table2<int32_t, kDynamic, kEmptyDown, 0, kLastHeight> CurveValues;

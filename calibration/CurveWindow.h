@@ -6,8 +6,12 @@
 #include "Command.h"
 #include "LineList.h"
 #include "Option.h"
+#include "core/CurveCodes.h"
 
 namespace CURVEroutines {
+
+// The curve codes and the rest of the core are the routines' own words.
+using namespace core;
 
 // What the calibration routines need of the main window. The main window
 // implements it with its controls, the command-line program with plain

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "ChartGrid.h"
+#include "core/ChartScale.h"
+#include "core/Curves.h"
 
 // The chart's copy of the seven plotted curves and how it is scaled.
 namespace chartwindow {
@@ -16,26 +18,19 @@ inline constexpr int kChartColumns = 8;
 // Copies the five measured and the two difference curves into columns 2..8,
 // as the raw whole numbers of the tables.
 void FillChartValues(platform::ChartGrid& values);
+// The same from curves given, Dynamic .. Delta Down.
+void FillChartValues(platform::ChartGrid& values, const core::PlottedCurves& curves);
 
 // Tells strain from pressure by the raw ranges, converts columns 2..8 to
 // millivolts or volts with two decimals, and gives the value axis's range.
 void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
                       QString& sensorKind);
 
-// A converted value: single precision, rounded to two decimals, ties to even.
-float ScaledValue(double raw, double factor);
-
-// What a raw reading is multiplied by for the sensor kind ("STRAIN": 1/256,
-// to millivolts; "PRESSURE": 5/65536, to volts).
-double SensorFactor(const QString& sensorKind);
-
-// The unit of the sensor kind's values: "mV" for "STRAIN", "V" otherwise.
-QString ValueUnit(const QString& sensorKind);
-
-// The value axis's title for the sensor kind: "STRAIN (mV)" or "PRESSURE (V)".
-QString ValueAxisTitle(const QString& sensorKind);
-
-// The value axis's major divisions: one per half unit of its range.
-int32_t MajorDivisions(float minimum, float maximum);
+// The rules of the chart's values and range, as the core gives them.
+using core::MajorDivisions;
+using core::ScaledValue;
+using core::SensorFactor;
+using core::ValueAxisTitle;
+using core::ValueUnit;
 
 }  // namespace chartwindow

@@ -38,8 +38,17 @@ int32_t WholeTwips(float twips) {
 
 }  // namespace
 
-FrmChart::FrmChart(QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), msChart1_(this) {
+FrmChart::FrmChart(QWidget* mainWindow) : FrmChart(mainWindow, nullptr, QString()) {}
+
+FrmChart::FrmChart(const core::PlottedCurves& curves, const QString& filePath)
+    : FrmChart(nullptr, &curves, filePath) {}
+
+FrmChart::FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const QString& filePath)
+    : QWidget(nullptr, Qt::Window),
+      mainWindow_(mainWindow),
+      givenCurves_(curves != nullptr ? std::optional(*curves) : std::nullopt),
+      givenPath_(filePath),
+      msChart1_(this) {
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
@@ -71,7 +80,11 @@ void FrmChart::Form_Load() {
   using platform::AxisId;
   PlaceBesideMainWindow();
 
-  chartwindow::FillChartValues(chartValues_);
+  if (givenCurves_) {
+    chartwindow::FillChartValues(chartValues_, *givenCurves_);
+  } else {
+    chartwindow::FillChartValues(chartValues_);
+  }
   float minimum = 0;
   float maximum = 0;
   chartwindow::ScaleChartValues(chartValues_, minimum, maximum, sensorKind_);
@@ -97,9 +110,9 @@ void FrmChart::Form_Load() {
   }
   // The empty curves dashed, so each pair reads apart without its colours.
   for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
-  chart.SetTitleText(
-      QStringLiteral("QRV Load Calibration Chart for ") +
-      platform::ShownFileName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath)));
+  chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
+                     platform::ShownFileName(CURVEroutines::FileNameOf(
+                         givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath)));
 
   platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");

@@ -3,10 +3,12 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "ChartControl.h"
 #include "ChartGrid.h"
 #include "ChartScaling.h"
+#include "core/Curves.h"
 
 // The chart window beside the main window: the seven curves of the loaded
 // file against height, with a read-out under the mouse. Creating it loads it
@@ -18,6 +20,9 @@ class FrmChart : public QWidget {
 
  public:
   explicit FrmChart(QWidget* mainWindow = nullptr);
+  // The chart of a file read elsewhere, without a main window: loaded from
+  // its curves instead of the tables.
+  FrmChart(const core::PlottedCurves& curves, const QString& filePath);
 
   void Form_Load();
   void Form_Resize();
@@ -55,7 +60,12 @@ class FrmChart : public QWidget {
   // The data point under a place in twips, as series 1..7 and point 1..101.
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
 
+  FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const QString& filePath);
+
   QWidget* mainWindow_;
+  // The curves and the file the chart shows, when they are not the tables'.
+  std::optional<core::PlottedCurves> givenCurves_;
+  QString givenPath_;
   platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
   // Indexed like the columns of chartValues_; 2..8 name the series.
   std::array<QString, chartwindow::kChartColumns + 1> seriesNames_;

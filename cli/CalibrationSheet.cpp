@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "CURVEroutines.h"
 #include "CurveCompare.h"
 #include "FileFacts.h"
 #include "FrmChart.h"
 #include "PrintableName.h"
 #include "SheetFlow.h"
-#include "ValueLine.h"
+#include "core/CurveNames.h"
+#include "core/ValueLine.h"
 
 namespace cli {
 
@@ -45,7 +45,7 @@ void Preamble(SheetFlow& flow, const SheetRun& run, bool onePage) {
 QString SampleText(const CurveSnapshot& curves, int set) {
   QStringList samples;
   for (const TargetSample& s : curves.samples[static_cast<std::size_t>(set)]) {
-    samples.append(CURVEroutines::ValueLine(s.height, s.value).trimmed());
+    samples.append(core::ValueLine(s.height, s.value).trimmed());
   }
   return samples.join(QStringLiteral(",  "));
 }
@@ -55,9 +55,9 @@ void Targets(SheetFlow& flow, const SheetRun& run) {
   flow.Heading(QStringLiteral("Elevation switches and target samples"));
   flow.Text(QStringLiteral("Elevation switch: Up %1, Down %2")
                 .arg(SwitchText(curves.elevUp), SwitchText(curves.elevDown)));
-  for (int16_t set = 0; set < CURVEroutines::kSampleSets; ++set) {
+  for (int16_t set = 0; set < core::kSampleSets; ++set) {
     flow.Gap(1);
-    flow.Text(SampleCountLine(curves, set, run.outcome.warnings), SheetFlow::TextFont(9, true));
+    flow.Text(SampleCountLine(curves, set), SheetFlow::TextFont(9, true));
     const QString samples = SampleText(curves, set);
     if (!samples.isEmpty()) flow.Text(samples);
   }
@@ -78,7 +78,7 @@ void Chart(SheetFlow& flow, FrmChart& chart) {
 
 bool IsMarked(const CurveSnapshot& curves, int curve, int height) {
   const int set = curve - kFirstSampledCurve;
-  if (set < 0 || set >= CURVEroutines::kSampleSets) return false;
+  if (set < 0 || set >= core::kSampleSets) return false;
   for (const TargetSample& s : curves.samples[static_cast<std::size_t>(set)]) {
     if (s.height == height) return true;
   }
@@ -92,7 +92,7 @@ void Curves(SheetFlow& flow, const CurveSnapshot& curves) {
   flow.Gap(1);
   QList<SheetFlow::Column> columns{{QStringLiteral("Height"), 16, Qt::AlignRight}};
   for (int c = 0; c < kPlotted; ++c) {
-    columns.append({CURVEroutines::CurveName(PlottedCode(c)), 22, Qt::AlignRight});
+    columns.append({core::CurveName(PlottedCode(c)), 22, Qt::AlignRight});
   }
   const QString point = QLocale().decimalPoint();
   QList<SheetFlow::Row> rows;
@@ -101,7 +101,7 @@ void Curves(SheetFlow& flow, const CurveSnapshot& curves) {
     for (int c = 0; c < kPlotted; ++c) {
       const bool marked = IsMarked(curves, c, h);
       const int32_t raw = curves.raw[static_cast<std::size_t>(c)][static_cast<std::size_t>(h)];
-      row.cells.append(CURVEroutines::VoltsText(raw, point) +
+      row.cells.append(core::VoltsText(raw, point) +
                        (marked ? QStringLiteral("V *") : QStringLiteral("V")));
       row.marked.append(marked);
     }
@@ -129,10 +129,10 @@ void Comparison(SheetFlow& flow, const SheetRun& run, const SheetRun& reference)
   QList<SheetFlow::Row> rows;
   for (int c = 0; c < kPlotted; ++c) {
     const CurveDifference& d = differences[static_cast<std::size_t>(c)];
-    rows.append({{CURVEroutines::CurveName(PlottedCode(c)),
-                  CURVEroutines::HundredthsText(d.largest, point) + QLatin1Char('V'),
+    rows.append({{core::CurveName(PlottedCode(c)),
+                  core::HundredthsText(d.largest, point) + QLatin1Char('V'),
                   QString::number(d.height) + QLatin1Char('%'),
-                  CURVEroutines::HundredthsText(d.meanHundredths, point) + QLatin1Char('V')},
+                  core::HundredthsText(d.meanHundredths, point) + QLatin1Char('V')},
                  {}});
   }
   flow.Table(columns, rows);
@@ -144,7 +144,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   flow.Gap(1);
   flow.Text(QStringLiteral("File: ") + PrintableName(run.file), SheetFlow::TextFont(10, true));
   const bool refused = !run.curves.has_value();
-  if (WasOpened(run.file, run.outcome)) Preamble(flow, run, refused);
+  if (run.opened) Preamble(flow, run, refused);
   flow.Heading(QStringLiteral("Outcome"));
   flow.Text(run.outcome.Text());
   if (refused) {
@@ -161,15 +161,15 @@ void Content(SheetFlow& flow, const SheetInput& in) {
 
 QString Footer(const SheetInput& in) {
   return QStringLiteral("Calibration sheet of %1 - Mirelda")
-      .arg(PrintableName(CURVEroutines::FileNameOf(in.run.file)));
+      .arg(PrintableName(core::FileNameOf(in.run.file)));
 }
 
 }  // namespace
 
-SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file) {
-  SheetRun run{file, ReadCrvFile(window, file), {}, std::nullopt};
-  if (WasOpened(file, run.outcome)) run.preamble = PreambleText(file);
-  if (run.outcome.success) run.curves = TakeSnapshot(file);
+SheetRun ReadSheetRun(const QString& file) {
+  const FileRead read = ReadCrvFile(file, true);
+  SheetRun run{file, read.outcome, read.Opened(), PreambleText(read.read), std::nullopt};
+  if (run.outcome.success) run.curves = SnapshotOf(file, read.read);
   return run;
 }
 
@@ -177,7 +177,7 @@ std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
   if (!input.run.curves) return nullptr;
   input.scale = ScaleOver(*input.run.curves, nullptr);
   // Made at the window's client area, which the chart fills once shown.
-  auto chart = std::make_unique<FrmChart>();
+  auto chart = std::make_unique<FrmChart>(input.run.curves->raw, input.run.file);
   chart->Form_Resize();
   const ChartScale drawn = input.reference && input.reference->curves
                                ? AddReference(*chart, *input.run.curves, *input.reference->curves)
@@ -193,7 +193,7 @@ bool WriteSheet(const SheetInput& input, QIODevice& device) {
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF());
   pdf.setTitle(QStringLiteral("Calibration sheet of ") +
-               PrintableName(CURVEroutines::FileNameOf(input.run.file)));
+               PrintableName(core::FileNameOf(input.run.file)));
   pdf.setCreator(QStringLiteral("mirelda-crv"));
 
   // First count the pages, then draw them with "page N of M".

@@ -8,7 +8,6 @@
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 
 class FrmChart;
 class QIODevice;
@@ -19,6 +18,7 @@ namespace cli {
 struct SheetRun {
   QString file;
   FileOutcome outcome;
+  bool opened = false;
   QStringList preamble;                 // printable, as info shows it
   std::optional<CurveSnapshot> curves;  // when the file read with success
 };
@@ -31,12 +31,11 @@ struct SheetInput {
   FrmChart* chart = nullptr;  // with marks and the reference, at the window's size
 };
 
-// Reads one file for the sheet through the window given.
-SheetRun ReadSheetRun(HeadlessWindow& window, const QString& file);
+// Reads one file for the sheet.
+SheetRun ReadSheetRun(const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
-// reference; sets input's scale and chart. Call it with the file's tables
-// loaded: the chart is built from them.
+// reference; sets input's scale and chart.
 std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input);
 
 // Writes the sheet as an A4 PDF of text and lines; false when it could not be drawn.

@@ -8,7 +8,6 @@
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
 #include "FrmChart.h"
-#include "HeadlessWindow.h"
 #include "PrintableName.h"
 #include "SameFile.h"
 
@@ -27,19 +26,19 @@ int RunChart(const Invocation& inv, Output& out) {
     out.Error(QStringLiteral("'%1': '--scale' goes with a .png chart").arg(name));
     return kExitUsage;
   }
-  HeadlessWindow window;
   const QString& file = inv.operands.at(0);
-  // The reference first: the chart is built from the tables, which must hold the file.
   std::optional<CurveSnapshot> reference;
   if (!inv.reference.isEmpty()) {
-    if (!ReadOneFile(window, inv.reference, inv.quiet, out)) return kExitFailure;
-    reference = TakeSnapshot(inv.reference);
+    const FileRead run = ReadOneFile(inv.reference, inv.quiet, out);
+    if (!run.outcome.success) return kExitFailure;
+    reference = SnapshotOf(inv.reference, run.read);
   }
-  if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
-  // Built from the tables just read, as the viewer's chart window is.
-  FrmChart chart;
+  const FileRead run = ReadOneFile(file, inv.quiet, out);
+  if (!run.outcome.success) return kExitFailure;
+  const CurveSnapshot curves = SnapshotOf(file, run.read);
+  // Loaded from the file's curves as the viewer's chart window is from the tables.
+  FrmChart chart(curves.raw, file);
   if (reference || inv.marks) {
-    const CurveSnapshot curves = TakeSnapshot(file);
     const ChartScale scale =
         reference ? AddReference(chart, curves, *reference) : ScaleOver(curves, nullptr);
     if (inv.marks) AddMarks(chart, curves, scale.sensorKind);

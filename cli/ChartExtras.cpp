@@ -10,10 +10,10 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
-#include "CURVEroutines.h"
 #include "ChartScaling.h"
 #include "ChartStyle.h"
 #include "FrmChart.h"
+#include "core/CurveNames.h"
 
 namespace cli {
 
@@ -125,9 +125,8 @@ ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file,
     series->setPen(ReferencePen(SeriesColour(qchart, c)));
     AddUnlisted(qchart, series);
   }
-  const QString referenceName = CURVEroutines::FileNameOf(reference.path);
-  AddLegendEntry(qchart, CURVEroutines::FileNameOf(file.path),
-                 QPen(Qt::black, platform::kSeriesLineWidth));
+  const QString referenceName = core::FileNameOf(reference.path);
+  AddLegendEntry(qchart, core::FileNameOf(file.path), QPen(Qt::black, platform::kSeriesLineWidth));
   AddLegendEntry(qchart, referenceName + QStringLiteral(" (reference)"), ReferencePen(Qt::black));
 
   control.widget()->setAccessibleDescription(
@@ -139,7 +138,7 @@ ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file,
 void AddMarks(FrmChart& chart, const CurveSnapshot& file, const QString& sensorKind) {
   QChart* qchart = chart.MSChart1().chart();
   const double factor = chartwindow::SensorFactor(sensorKind);
-  for (int set = 0; set < CURVEroutines::kSampleSets; ++set) {
+  for (int set = 0; set < core::kSampleSets; ++set) {
     auto* markers = new QScatterSeries;
     for (const TargetSample& sample : file.samples[static_cast<std::size_t>(set)]) {
       if (sample.height < 0 || sample.height >= kHeights) continue;

@@ -2,13 +2,11 @@
 #include "Commands.h"
 #include "CrvFiles.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 #include "PrintableName.h"
 
 namespace cli {
 
 int RunCheck(const Invocation& inv, Output& out) {
-  HeadlessWindow window;
   bool allRead = true;
   int64_t read = 0;
   int64_t refused = 0;
@@ -20,7 +18,7 @@ int RunCheck(const Invocation& inv, Output& out) {
     ForEachCrvFile(
         operand, inv.recursive,
         [&](const QString& file) {
-          const FileOutcome outcome = ReadCrvFile(window, file);
+          const FileOutcome outcome = ReadCrvFile(file).outcome;
           ++(outcome.success ? read : refused);
           if (!outcome.success) {
             failed(outcome.Line(file));

@@ -1,28 +1,23 @@
 // compare: how a file's curves changed against a reference run.
 #include <QLocale>
-#include <optional>
 
 #include "Commands.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 
 namespace cli {
 
 int RunCompare(const Invocation& inv, Output& out) {
-  const QString& referencePath = inv.operands.at(0);
-  const QString& filePath = inv.operands.at(1);
-  // Each read overwrites the tables: what the comparison needs is copied out.
-  HeadlessWindow window;
-  std::optional<CurveSnapshot> reference;
-  if (ReadOneFile(window, referencePath, inv.quiet, out)) reference = TakeSnapshot(referencePath);
-  const bool fileRead = ReadOneFile(window, filePath, inv.quiet, out);
-  if (!reference || !fileRead) return kExitFailure;
-  const CurveSnapshot file = TakeSnapshot(filePath);
+  // The two read values side by side.
+  const FileRead reference = ReadOneFile(inv.operands.at(0), inv.quiet, out);
+  const FileRead file = ReadOneFile(inv.operands.at(1), inv.quiet, out);
+  if (!reference.outcome.success || !file.outcome.success) return kExitFailure;
+  const CurveSnapshot before = SnapshotOf(reference.file, reference.read);
+  const CurveSnapshot after = SnapshotOf(file.file, file.read);
 
-  const CurveDifferences differences = CompareCurves(*reference, file);
-  const QStringList lines = inv.csv ? DifferenceCsv(*reference, file)
+  const CurveDifferences differences = CompareCurves(before, after);
+  const QStringList lines = inv.csv ? DifferenceCsv(before, after)
                                     : DifferenceLines(differences, QLocale().decimalPoint());
   for (const QString& line : lines) out.Result(line);
   if (!inv.tolerance) return kExitSuccess;

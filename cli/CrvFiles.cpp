@@ -8,15 +8,15 @@
 #include <cstring>
 #include <vector>
 
-#include "FileName.h"
-#include "StartName.h"
+#include "core/FileNameBytes.h"
+#include "core/StartName.h"
 
 namespace cli {
 
 namespace {
 
-using platform::DecodeFileName;
-using platform::EncodeFileName;
+using core::DecodeFileName;
+using core::EncodeFileName;
 
 const QString kUnreadable = QStringLiteral("Could not read directory!");
 
@@ -71,7 +71,7 @@ void Walk(const QByteArray& dirPath, const std::function<void(const QString&)>& 
     if (type == DT_DIR) {
       Walk(path, file, problem);
     } else if (!(type == DT_LNK && IsDirectory(path)) &&
-               mainwindow::PassesCrvNameTest(DecodeFileName(entry.name))) {
+               core::PassesCrvNameTest(DecodeFileName(entry.name))) {
       file(DecodeFileName(path));
     }
   }

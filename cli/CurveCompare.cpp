@@ -1,7 +1,7 @@
 #include "CurveCompare.h"
 
-#include "CURVEroutines.h"
-#include "ValueLine.h"
+#include "core/CurveNames.h"
+#include "core/ValueLine.h"
 
 namespace cli {
 
@@ -51,7 +51,7 @@ CurveDifferences CompareCurves(const CurveSnapshot& reference, const CurveSnapsh
         d.height = static_cast<int16_t>(h);
       }
     }
-    d.largest = CURVEroutines::VoltHundredths(d.largestRaw);
+    d.largest = core::VoltHundredths(d.largestRaw);
     d.meanHundredths = MeanHundredths(sum, kHeights);
   }
   return differences;
@@ -62,19 +62,19 @@ QStringList DifferenceLines(const CurveDifferences& differences, const QString& 
   for (std::size_t c = 0; c < differences.size(); ++c) {
     const CurveDifference& d = differences[c];
     lines.append(QStringLiteral("%1: largest %2V at %3%, mean %4V")
-                     .arg(CURVEroutines::CurveName(PlottedCode(static_cast<int>(c))),
-                          CURVEroutines::HundredthsText(d.largest, decimalPoint))
+                     .arg(core::CurveName(PlottedCode(static_cast<int>(c))),
+                          core::HundredthsText(d.largest, decimalPoint))
                      .arg(d.height)
-                     .arg(CURVEroutines::HundredthsText(d.meanHundredths, decimalPoint)));
+                     .arg(core::HundredthsText(d.meanHundredths, decimalPoint)));
   }
   return lines;
 }
 
 QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& file) {
   QStringList header{QStringLiteral("Height")};
-  for (int c = 0; c < kPlotted; ++c) header.append(CURVEroutines::CurveName(PlottedCode(c)));
+  for (int c = 0; c < kPlotted; ++c) header.append(core::CurveName(PlottedCode(c)));
   for (int c = 0; c < kPlotted; ++c) {
-    header.append(CURVEroutines::CurveName(PlottedCode(c)) + QStringLiteral(" (V)"));
+    header.append(core::CurveName(PlottedCode(c)) + QStringLiteral(" (V)"));
   }
   QStringList rows{header.join(QLatin1Char(','))};
   const QString point = QStringLiteral(".");
@@ -84,7 +84,7 @@ QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& f
       row.append(QString::number(Difference(reference, file, c, h)));
     }
     for (std::size_t c = 0; c < kPlotted; ++c) {
-      row.append(CURVEroutines::VoltsText(Difference(reference, file, c, h), point));
+      row.append(core::VoltsText(Difference(reference, file, c, h), point));
     }
     rows.append(row.join(QLatin1Char(',')));
   }
@@ -96,7 +96,7 @@ QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance) 
   for (std::size_t c = 0; c < differences.size(); ++c) {
     // Both sides are the doubles nearest their decimals, so their order is the decimals'.
     if (static_cast<double>(Magnitude(differences[c].largest)) / 100.0 > tolerance) {
-      names.append(CURVEroutines::CurveName(PlottedCode(static_cast<int>(c))));
+      names.append(core::CurveName(PlottedCode(static_cast<int>(c))));
     }
   }
   return names;

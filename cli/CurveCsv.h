@@ -2,12 +2,14 @@
 
 #include <QStringList>
 
+#include "CurveSnapshot.h"
+
 namespace cli {
 
-// The seven plotted curves of the tables as comma-separated rows: a header,
-// then one row per height 0..100 with the raw readings of Dynamic .. Delta
-// Down and then their volts, rounded as the lists round them. The volts use
-// a decimal point whatever the locale, as the comma separates the columns.
-QStringList CurveCsv();
+// The seven plotted curves as comma-separated rows: a header, then one row
+// per height 0..100 with the raw readings of Dynamic .. Delta Down and then
+// their volts, rounded as the lists round them. The volts use a decimal
+// point whatever the locale, as the comma separates the columns.
+QStringList CurveCsv(const CurveSnapshot& curves);
 
 }  // namespace cli

@@ -2,19 +2,19 @@
 
 #include <QByteArray>
 
-#include "CURVEroutines.h"
 #include "ChartScaling.h"
-#include "CrvPreamble.h"
-#include "FileName.h"
 #include "GeneralNumber.h"
 #include "PrintableName.h"
+#include "core/CurveNames.h"
+#include "core/FileNameBytes.h"
+#include "core/SampleSets.h"
 
 namespace cli {
 
-QStringList PreambleText(const QString& file) {
+QStringList PreambleText(const core::CrvRead& read) {
   QStringList lines;
-  for (const CURVEroutines::PreambleLine& line : CURVEroutines::ReadPreamble(file)) {
-    QString text = PrintableLine(platform::DecodeFileName(QByteArray::fromStdString(line.head)));
+  for (const core::PreambleLine& line : read.preamble) {
+    QString text = PrintableLine(core::DecodeFileName(QByteArray::fromStdString(line.head)));
     if (line.truncated) text += QStringLiteral(" [... %1 bytes in all]").arg(line.length);
     lines.append(text);
   }
@@ -31,12 +31,11 @@ QString SwitchText(int16_t height) {
   return height < 0 ? QStringLiteral("none") : QString::number(height) + QLatin1Char('%');
 }
 
-QString SampleCountLine(const CurveSnapshot& snapshot, int16_t set, const QStringList& warnings) {
-  const QString caption = CURVEroutines::CurveCaption(set);
-  QString line = caption + QStringLiteral(": ") +
-                 QString::number(snapshot.samples[static_cast<std::size_t>(set)].size());
-  // The viewer's own warning, where it gives one.
-  if (warnings.contains(caption + QStringLiteral(" INVALID!"))) line += QStringLiteral(" INVALID!");
+QString SampleCountLine(const CurveSnapshot& snapshot, int16_t set) {
+  const std::vector<TargetSample>& samples = snapshot.samples[static_cast<std::size_t>(set)];
+  QString line = core::CurveCaption(set) + QStringLiteral(": ") + QString::number(samples.size());
+  // The viewer warns of a set without samples.
+  if (samples.empty()) line += core::InvalidMark();
   return line;
 }
 

@@ -1,16 +1,37 @@
 #include "FileOutcome.h"
 
-#include "CURVEroutines.h"
-#include "CrvRules.h"
 #include "PrintableName.h"
 #include "ReadReason.h"
-#include "StartName.h"
+#include "core/ReadTexts.h"
+#include "core/SampleSets.h"
+#include "core/StartName.h"
 
 namespace cli {
 
 namespace {
-const QString kSuccess = QStringLiteral("Success!");
-const QString kCouldNotOpen = QStringLiteral("Could not open file!");
+
+FileOutcome OutcomeOf(const QString& file, const core::CrvRead& read) {
+  switch (read.end) {
+    case core::ReadEnd::Whole: {
+      // The target checks' warnings, as the reader logs them after its success.
+      QStringList warnings;
+      const core::SampleTables sets = core::SampleSetsOf(read);
+      for (int16_t set = 0; set < core::kSampleSets; ++set) {
+        if (!sets[static_cast<std::size_t>(set)].present) warnings += core::InvalidSetText(set);
+      }
+      return {true, core::SuccessText(), {}, warnings};
+    }
+    case core::ReadEnd::CouldNotOpen:
+      // The status line says it more briefly than the box, which repeats the name.
+      return {false, core::CouldNotOpenStatusText(), {}, {}};
+    case core::ReadEnd::Problem:
+      return {false, core::ProblemText(file, read.problem.line), ReasonText(read.problem), {}};
+    case core::ReadEnd::Unfinished:
+      return {false, core::UnfinishedText(file), ReasonText(read.problem), {}};
+  }
+  return {};
+}
+
 }  // namespace
 
 QString FileOutcome::Line(const QString& file) const {
@@ -25,38 +46,26 @@ QString FileOutcome::Text() const {
                           : PrintableName(message) + QStringLiteral(": ") + reason;
 }
 
-FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file) {
+FileRead ReadCrvFile(const QString& file, bool keepPreamble) {
   // The viewer reads no file whose name fails its test.
-  if (!mainwindow::PassesCrvNameTest(file)) {
-    return {false, mainwindow::CannotProcessText(file), {}, {}};
+  if (!core::PassesCrvNameTest(file)) {
+    return {file, core::CrvRead{}, {false, core::CannotProcessText(file), {}, {}}};
   }
-  window.Forget();
-  CURVEroutines::ReadCurveFile(file);
-  const QStringList& log = window.Log();
-  if (window.ChartShown()) {
-    // Every line logged after "Success!" is a warning about the targets.
-    const qsizetype at = log.lastIndexOf(kSuccess);
-    return {true, kSuccess, {}, log.mid(at + 1)};
-  }
-  // The status line says it more briefly than the box, which repeats the name.
-  if (!log.isEmpty() && log.last() == kCouldNotOpen) return {false, kCouldNotOpen, {}, {}};
-  return {false, window.Boxes().value(0), ReasonText(CURVEroutines::LastReadProblem), {}};
+  FileRead run{file, core::ReadCrv(file, keepPreamble), {}};
+  run.outcome = OutcomeOf(file, run.read);
+  return run;
 }
 
-bool WasOpened(const QString& file, const FileOutcome& outcome) {
-  return mainwindow::PassesCrvNameTest(file) && outcome.message != kCouldNotOpen;
-}
-
-bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out) {
-  const FileOutcome outcome = ReadCrvFile(window, file);
-  if (!outcome.success) {
-    out.Error(outcome.Line(file));
-    return false;
+FileRead ReadOneFile(const QString& file, bool quiet, Output& out) {
+  FileRead run = ReadCrvFile(file);
+  if (!run.outcome.success) {
+    out.Error(run.outcome.Line(file));
+    return run;
   }
-  for (const QString& warning : outcome.warnings) {
+  for (const QString& warning : run.outcome.warnings) {
     if (!quiet) out.Error(PrintableName(file) + QStringLiteral(": ") + warning);
   }
-  return true;
+  return run;
 }
 
 }  // namespace cli

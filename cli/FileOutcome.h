@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "HeadlessWindow.h"
 #include "Output.h"
+#include "core/CrvRead.h"
 
 namespace cli {
 
@@ -28,15 +28,22 @@ struct FileOutcome {
   QString Text() const;
 };
 
-// Whether the file was opened at all, so that it has lines to show.
-bool WasOpened(const QString& file, const FileOutcome& outcome);
+// One file read as the viewer reads a file named to it: a name that fails
+// the viewer's test is not read at all.
+struct FileRead {
+  QString file;
+  core::CrvRead read;
+  FileOutcome outcome;
 
-// Reads one file into the tables exactly as the viewer reads a file named to
-// it, through the window given (bound as the routines' main window).
-FileOutcome ReadCrvFile(HeadlessWindow& window, const QString& file);
+  // The file was opened, so it has lines to show.
+  bool Opened() const { return read.Opened(); }
+};
+
+FileRead ReadCrvFile(const QString& file, bool keepPreamble = false);
 
 // For the commands on one file: reads it and reports on standard error why
-// it failed or, unless quiet, its warnings. True when it read with success.
-bool ReadOneFile(HeadlessWindow& window, const QString& file, bool quiet, Output& out);
+// it failed or, unless quiet, its warnings. The outcome says whether it
+// read with success.
+FileRead ReadOneFile(const QString& file, bool quiet, Output& out);
 
 }  // namespace cli

@@ -1,19 +1,20 @@
 // list: the lists of the main window as text, or the curves as a table.
 #include <optional>
+#include <vector>
 
-#include "CURVEroutines.h"
 #include "Commands.h"
 #include "CurveCsv.h"
 #include "FileOutcome.h"
-#include "HeadlessWindow.h"
 #include "PrintableName.h"
+#include "core/CurveNames.h"
+#include "core/ListText.h"
 
 namespace cli {
 
 namespace {
 
-using CURVEroutines::kFirstCode;
-using CURVEroutines::kLastCode;
+using core::kFirstCode;
+using core::kLastCode;
 
 // Letter case, blanks, hyphens and underscores aside: "loaded-up" is "Loaded Up".
 QString Folded(const QString& name) {
@@ -24,7 +25,7 @@ QString Folded(const QString& name) {
 
 std::optional<int16_t> CurveNamed(const QString& name) {
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    if (Folded(CURVEroutines::CurveName(code)) == Folded(name)) return code;
+    if (Folded(core::CurveName(code)) == Folded(name)) return code;
   }
   return std::nullopt;
 }
@@ -32,16 +33,33 @@ std::optional<int16_t> CurveNamed(const QString& name) {
 QString CurveNames() {
   QStringList names;
   for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
-    names.append(CURVEroutines::CurveName(code));
+    names.append(core::CurveName(code));
   }
   return names.join(QStringLiteral(", "));
 }
 
+// The lines of a curve's list in the main window after a whole read.
+std::vector<core::ListLine> ListLines(const core::CrvRead& read, int16_t code) {
+  if (code == core::kTargets) {
+    std::vector<core::ListLine> lines;
+    for (const QString& line : core::TargetsListLines(read)) lines.push_back({line, false});
+    return lines;
+  }
+  const core::PlottedCurves curves = core::PlottedOf(read);
+  const core::Curve& curve = curves[static_cast<std::size_t>(code - core::kDynamic)];
+  if (code >= core::kDeltaUp) return core::DeltaListLines(curve);
+  // Dynamic has no sample set; the others have set code - 242.
+  const core::SampleTables sets = core::CheckedSampleSets(read);
+  const int set = code - core::kLoadedUp;
+  const core::SampleSlots* cells = set >= 0 ? &sets[static_cast<std::size_t>(set)] : nullptr;
+  return core::CurveListLines(code, curve, cells != nullptr && cells->present ? cells : nullptr);
+}
+
 // The lines as the list shows them; a marked line (a target sample's height)
 // ends in " *", which no list line does of itself.
-void PrintList(const platform::LineList& list, Output& out) {
-  for (int i = 0; i < list.ListCount(); ++i) {
-    out.Result(list.Selected(i) ? list.List(i) + QStringLiteral(" *") : list.List(i));
+void PrintList(const std::vector<core::ListLine>& lines, Output& out) {
+  for (const core::ListLine& line : lines) {
+    out.Result(line.marked ? line.text + QStringLiteral(" *") : line.text);
   }
 }
 
@@ -58,18 +76,18 @@ int RunList(const Invocation& inv, Output& out) {
       return kExitUsage;
     }
   }
-  HeadlessWindow window;
-  if (!ReadOneFile(window, file, inv.quiet, out)) return kExitFailure;
+  const FileRead run = ReadOneFile(file, inv.quiet, out);
+  if (!run.outcome.success) return kExitFailure;
 
   if (inv.csv) {
-    for (const QString& row : CurveCsv()) out.Result(row);
+    for (const QString& row : CurveCsv(SnapshotOf(file, run.read))) out.Result(row);
   } else if (only) {
-    PrintList(window.ListData(*only), out);
+    PrintList(ListLines(run.read, *only), out);
   } else {
     for (int16_t code = kFirstCode; code <= kLastCode; ++code) {
       if (code != kFirstCode) out.Result(QString());
-      out.Result(QLatin1Char('[') + CURVEroutines::CurveName(code) + QLatin1Char(']'));
-      PrintList(window.ListData(code), out);
+      out.Result(QLatin1Char('[') + core::CurveName(code) + QLatin1Char(']'));
+      PrintList(ListLines(run.read, code), out);
     }
   }
   return kExitSuccess;

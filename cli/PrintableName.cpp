@@ -1,6 +1,6 @@
 #include "PrintableName.h"
 
-#include "FileName.h"
+#include "core/FileNameBytes.h"
 
 namespace cli {
 
@@ -36,7 +36,7 @@ QString Printable(const QString& name, bool doubleBackslash) {
       shown += QStringLiteral("\\r");
     } else if (c < 0x20 || c == 0x7F) {
       shown += QStringLiteral("\\x") + Hex(c, 2);
-    } else if (platform::IsEscapedByte(name[i])) {
+    } else if (core::IsEscapedByte(name[i])) {
       shown += QStringLiteral("\\x") + Hex(c - 0xDC00, 2);
     } else if (name[i].isSurrogate() || Invisible(c)) {
       shown += QStringLiteral("\\u") + Hex(c, 4);

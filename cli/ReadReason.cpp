@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-#include "FileName.h"
 #include "PrintableName.h"
+#include "core/FileNameBytes.h"
 
 namespace cli {
 
@@ -15,12 +15,14 @@ constexpr qsizetype kLongestFieldShown = 80;
 
 }  // namespace
 
-QString ReasonText(const CURVEroutines::ReadProblem& problem) {
-  if (problem.rule == CURVEroutines::CrvRule::None) return QString();
-  QString rule = QString::fromLatin1(CURVEroutines::CrvRuleText(problem.rule));
+QString ReasonText(const core::ReadProblem& problem) {
+  if (problem.rule == core::CrvRule::None) return QString();
+  if (problem.rule == core::CrvRule::NoHeader)
+    return QString::fromStdString(core::HeaderReasonText(problem.header));
+  QString rule = QString::fromLatin1(core::CrvRuleText(problem.rule));
   rule.replace(QStringLiteral("%1"), QString::number(problem.dueRow));
   if (problem.field == 0) return rule;
-  QString text = platform::DecodeFileName(QByteArray::fromStdString(problem.fieldText));
+  QString text = core::DecodeFileName(QByteArray::fromStdString(problem.fieldText));
   if (text.size() > kLongestFieldShown)
     text = text.left(kLongestFieldShown) + QStringLiteral("...");
   return QStringLiteral("field %1 \"%2\": %3")

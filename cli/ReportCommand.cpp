@@ -4,7 +4,6 @@
 #include "CalibrationSheet.h"
 #include "Commands.h"
 #include "FrmChart.h"
-#include "HeadlessWindow.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
 #include "SameFile.h"
@@ -13,17 +12,15 @@ namespace cli {
 
 int RunReport(const Invocation& inv, Output& out) {
   if (OutputOverInput(inv, out)) return kExitUsage;
-  HeadlessWindow window;
   SheetInput input;
-  // The reference first: the chart is built from the tables, which must hold the file.
   if (!inv.reference.isEmpty()) {
-    input.reference = ReadSheetRun(window, inv.reference);
+    input.reference = ReadSheetRun(inv.reference);
     if (!input.reference->curves) {
       out.Error(input.reference->outcome.Line(inv.reference));
       return kExitFailure;
     }
   }
-  input.run = ReadSheetRun(window, inv.operands.at(0));
+  input.run = ReadSheetRun(inv.operands.at(0));
   const bool read = input.run.curves.has_value();
   // A file that does not read still gets its sheet, which says why.
   if (!read) out.Error(input.run.outcome.Line(input.run.file));

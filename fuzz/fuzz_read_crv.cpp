@@ -11,9 +11,9 @@
 #include <cstdlib>
 
 #include "CURVEroutines.h"
-#include "CrvRules.h"
 #include "CurveTables.h"
 #include "FakeCurveWindow.h"
+#include "core/CrvRead.h"
 
 using namespace CURVEroutines;
 
@@ -21,6 +21,8 @@ namespace {
 
 FakeCurveWindow* window = nullptr;
 QString path;
+// The same file read by the core alone, for why the read stopped.
+core::CrvRead lastRead;
 
 // Prints what failed and stops, so the crash report names the invariant.
 void Check(bool ok, const char* what) {
@@ -57,6 +59,7 @@ void CheckOutcome() {
   Check(success == AllPresent(true), "success <=> all presence flags");
   Check(success || AllPresent(false), "presence flags all false after a failure");
   Check(success == shown && success == printable, "success <=> chart shown and Print Chart on");
+  Check(success == lastRead.Whole(), "the core's outcome is the viewer's");
 
   if (!success) {
     Check(window->VisibleLists().isEmpty(), "no list visible after a failure");
@@ -73,17 +76,18 @@ void CheckOutcome() {
             "problem box and status line name the same line");
       Check(number.toInt() >= 1 && number.toInt() <= 32768, "problem line in range");
       // Why it stopped: a rule of a line, at that line.
-      Check(LastReadProblem.rule > CrvRule::ReadError && LastReadProblem.line == number.toInt(),
+      Check(lastRead.problem.rule > CrvRule::ReadError && lastRead.problem.line == number.toInt(),
             "a line's rule names the problem line");
     } else {
       Check(warning == QStringLiteral("Could not fully process ") + path, "known warning text");
       Check(log.size() == 2, "no status line after an unfinished read");
-      Check(LastReadProblem.rule >= CrvRule::NoHeader && LastReadProblem.rule <= CrvRule::ReadError,
-            "an unfinished read says why");
+      Check(
+          lastRead.problem.rule >= CrvRule::NoHeader && lastRead.problem.rule <= CrvRule::ReadError,
+          "an unfinished read says why");
     }
   } else {
     Check(!log.last().startsWith(QStringLiteral("Problem")), "no problem line on success");
-    Check(LastReadProblem.rule == CrvRule::None, "no reason after a success");
+    Check(lastRead.problem.rule == CrvRule::None, "no reason after a success");
     for (int16_t code = kDynamic; code <= kEmptyDown; ++code) {
       Check(window->ListData(code).ListCount() == kLastHeight + 2, "curve list length");
     }
@@ -141,6 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   window->events.clear();
   ReadCurveFile(path);
+  lastRead = core::ReadCrv(path, false);
   CheckOutcome();
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "ControlArray.h"
-#include "CurveCodes.h"
 #include "CurveWindow.h"
 #include "FileOpenDialog.h"
 #include "FrmChart.h"
@@ -15,6 +14,7 @@
 #include "MenuItem.h"
 #include "OptionButton.h"
 #include "StatusBox.h"
+#include "core/CurveCodes.h"
 
 class QPushButton;
 

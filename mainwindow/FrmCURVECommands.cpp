@@ -6,8 +6,8 @@
 #include "FrmCURVE.h"
 #include "FrmChart.h"
 #include "MessageBox.h"
-#include "StartName.h"
 #include "WindowPrinter.h"
+#include "core/StartName.h"
 
 using CURVEroutines::kFirstCode;
 using CURVEroutines::kLastCode;
@@ -23,9 +23,9 @@ FrmCURVE::StartOutcome FrmCURVE::Form_Load(const QString& argumentString) {
     PrintMessage(QStringLiteral("LOAD a CRV file, to view it"), 1);
     return StartOutcome::Show;
   }
-  const QString name = mainwindow::WithoutQuotePair(argumentString);
-  if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(name));
+  const QString name = core::WithoutQuotePair(argumentString);
+  if (!core::PassesCrvNameTest(name)) {
+    platform::ShowMessage(core::CannotProcessText(name));
     return StartOutcome::End;
   }
   CURVEroutines::ReadCurveFile(name);
@@ -46,8 +46,8 @@ void FrmCURVE::CmdLoad_Click() {
 }
 
 void FrmCURVE::LoadChosenFile(const QString& name) {
-  if (!mainwindow::PassesCrvNameTest(name)) {
-    platform::ShowMessage(mainwindow::CannotProcessText(name));
+  if (!core::PassesCrvNameTest(name)) {
+    platform::ShowMessage(core::CannotProcessText(name));
     return;
   }
   CURVEroutines::ReadCurveFile(name);

@@ -7,12 +7,12 @@
 #include <memory>
 
 #include "ControlArray.h"
-#include "CurveCodes.h"
 #include "CurveWindow.h"
 #include "ListBox.h"
 #include "MenuItem.h"
 #include "MessageBox.h"
 #include "OptionButton.h"
+#include "core/CurveCodes.h"
 
 // A stand-in main window for the calibration routines: real list boxes, option
 // buttons and menu item in a widget that is never shown. It records, in one

@@ -8,7 +8,7 @@
 #include "CrvBuilder.h"
 #include "CurveTables.h"
 #include "FakeCurveWindow.h"
-#include "ValueLine.h"
+#include "core/ValueLine.h"
 
 using namespace CURVEroutines;
 
