@@ -24,7 +24,8 @@ enum class CrvRule : int16_t {
   HeightOutOfOrder,
   MissingPercent,
   EmptyField,
-  PlusOrBlank,
+  PlusSign,
+  Blank,
   LeadingZero,
   MinusZero,
   NotWholeNumber,
@@ -43,6 +44,9 @@ inline constexpr int kCrvRuleCount = static_cast<int>(CrvRule::FiftiethSample) +
 // The rule in words, as a technician reads it after the reader's message.
 // A rule that names the data row due holds "%1" where its height goes.
 std::string_view CrvRuleText(CrvRule rule);
+
+// A short name of the rule for scripts: "leading-zero", "no-header", ...
+std::string_view CrvRuleName(CrvRule rule);
 
 struct ReadProblem {
   CrvRule rule = CrvRule::None;
