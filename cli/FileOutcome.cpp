@@ -63,8 +63,8 @@ FileRead ReadCrvFile(const QString& file, bool keepPreamble) {
   return run;
 }
 
-FileRead ReadOneFile(const QString& file, bool quiet, Output& out) {
-  FileRead run = ReadCrvFile(file);
+FileRead ReadOneFile(const QString& file, bool quiet, Output& out, bool keepPreamble) {
+  FileRead run = ReadCrvFile(file, keepPreamble);
   if (!run.outcome.success) {
     out.Error(run.outcome.Line(file));
     return run;

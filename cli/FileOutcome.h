@@ -47,6 +47,6 @@ FileRead ReadCrvFile(const QString& file, bool keepPreamble = false);
 // For the commands on one file: reads it and reports on standard error why
 // it failed or, unless quiet, its warnings. The outcome says whether it
 // read with success.
-FileRead ReadOneFile(const QString& file, bool quiet, Output& out);
+FileRead ReadOneFile(const QString& file, bool quiet, Output& out, bool keepPreamble = false);
 
 }  // namespace cli
