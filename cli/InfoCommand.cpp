@@ -65,7 +65,7 @@ int RunInfo(const Invocation& inv, Output& out) {
   if (run.Opened()) {
     const QStringList preamble = PreambleText(run.read);
     out.Result(QStringLiteral("Lines before the header: %1").arg(preamble.size()));
-    for (const QString& line : preamble) out.Result(kIndent + line);
+    for (const QString& line : preamble) out.Result(line.isEmpty() ? line : kIndent + line);
   }
   out.Result(QStringLiteral("Outcome: ") + outcome.Text());
   if (!outcome.success) return kExitFailure;
