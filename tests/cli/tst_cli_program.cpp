@@ -593,7 +593,8 @@ class CliProgram : public QObject {
                                         "a leading zero"}
                              << 1;
     CrvBuilder odd;
-    odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32)};
+    odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32),
+                    "UTF-8: M\xC3\xBCller", "Windows-1252: Wei\xDF \x96 12"};
     const QString oddFile = WriteCrv(dir_, odd.Bytes(), "odd.CRV");
     QByteArray lines;
     for (int n = 0; n < 40000; ++n) lines += "x\r\n";
@@ -602,8 +603,9 @@ class CliProgram : public QObject {
         << huge << QStringList{"File: " + huge, "Lines before the header: 32767", "    x"} << 1;
     QTest::newRow("control characters shown")
         << oddFile
-        << QStringList{"File: " + oddFile, "Lines before the header: 2", "    tab\\there C:\\data",
-                       "    bell\\x07, NUL \\x00, LF \\n and Latin-1 é", "Outcome: Success!"}
+        << QStringList{"File: " + oddFile, "Lines before the header: 4", "    tab\\there C:\\data",
+                       "    bell\\x07, NUL \\x00, LF \\n and Latin-1 é", "    UTF-8: Müller",
+                       "    Windows-1252: Weiß – 12", "Outcome: Success!"}
         << 0;
   }
   void info() {
