@@ -17,6 +17,7 @@
 #include "CurveTables.h"
 #include "FileName.h"
 #include "GeneralNumber.h"
+#include "IsolatedName.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
 
@@ -111,8 +112,7 @@ void FrmChart::Form_Load() {
   // The empty curves dashed, so each pair reads apart without its colours.
   for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
   chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
-                     platform::ShownFileName(CURVEroutines::FileNameOf(
-                         givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath)));
+                     platform::ShownFileName(TitleName()));
 
   platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");
@@ -144,6 +144,14 @@ void FrmChart::Form_Resize() {
   msChart1_.SetHeight(static_cast<float>(std::max(platform::PixelsToTwips(height()), 0)));
   msChart1_.SetWidth(static_cast<float>(std::max(platform::PixelsToTwips(width()), 0)));
   msChart1_.Refresh();
+}
+
+QString FrmChart::TitleName() const {
+  const QString name =
+      CURVEroutines::FileNameOf(givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath);
+  // Beside the main window the name is set apart as in the main window's
+  // messages; a chart drawn to a file keeps it as it is.
+  return mainWindow_ == nullptr ? name : CURVEroutines::IsolatedName(name);
 }
 
 void FrmChart::PlaceBesideMainWindow() {

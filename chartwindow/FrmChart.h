@@ -57,6 +57,8 @@ class FrmChart : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The loaded file's name as the title holds it.
+  QString TitleName() const;
   // The data point under a place in twips, as series 1..7 and point 1..101.
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
 

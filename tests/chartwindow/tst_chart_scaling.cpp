@@ -221,42 +221,65 @@ class ChartScaling : public QObject {
     QCOMPARE(layout.entries[1], second);
   }
 
-  // Screen, main window frame and chart frame (627 x 527 unless cut) in
-  // pixels: both frames where the rule puts them.
+  // Screen, main window frame and chart frame in pixels (the main frame
+  // 522 x 404 and the chart's 627 x 527 unless a row says otherwise): both
+  // frames where the rule puts them.
   void placement_data() {
     QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QPoint>("main");  // the main frame, 522 x 404, at first
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QSize>("chartSize");
     QTest::addColumn<QPoint>("mainAfter");
     QTest::addColumn<QRect>("chart");
+    const QSize main(522, 404);
     const QSize chart(627, 527);
-    QTest::newRow("beside, as it fits") << QRect(0, 0, 1366, 768) << QPoint(100, 50)
+    const QRect wide(0, 0, 1366, 768);
+    const QRect small(0, 0, 1024, 768);
+    QTest::newRow("beside, as it fits") << wide << QRect(QPoint(100, 50), main) << chart
                                         << QPoint(100, 50) << QRect(QPoint(622, 50), chart);
-    QTest::newRow("left just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 100)
+    QTest::newRow("left just enough") << wide << QRect(QPoint(835, 100), main) << chart
                                       << QPoint(217, 100) << QRect(QPoint(739, 100), chart);
-    QTest::newRow("left and up just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 336)
+    QTest::newRow("left and up just enough") << wide << QRect(QPoint(835, 336), main) << chart
                                              << QPoint(217, 241) << QRect(QPoint(739, 241), chart);
-    QTest::newRow("no room: least overlap") << QRect(0, 0, 1024, 768) << QPoint(493, 336)
-                                            << QPoint(0, 241) << QRect(QPoint(397, 0), chart);
-    QTest::newRow("as little above as below: the nearer")
-        << QRect(0, 0, 1000, 1000) << QPoint(100, 298) << QPoint(0, 298)
-        << QRect(QPoint(373, 473), chart);
-    QTest::newRow("past the left edge: left alone")
-        << QRect(0, 0, 1024, 768) << QPoint(-100, 0) << QPoint(-100, 0)
+    QTest::newRow("main partly below, the chart fits beside: left alone")
+        << wide << QRect(QPoint(100, 450), main) << QSize(627, 300) << QPoint(100, 450)
+        << QRect(622, 450, 627, 300);
+    QTest::newRow("main taller than the chart, reaching below: up onto the screen")
+        << wide << QRect(800, 300, 700, 600) << chart << QPoint(39, 168)
+        << QRect(QPoint(739, 168), chart);
+    QTest::newRow("no room: over it, tops level")
+        << small << QRect(QPoint(0, 182), main) << chart << QPoint(0, 182)
+        << QRect(QPoint(397, 182), chart);
+    QTest::newRow("no room, low: up, tops level")
+        << small << QRect(QPoint(493, 336), main) << chart << QPoint(0, 241)
         << QRect(QPoint(397, 241), chart);
+    QTest::newRow("no room, main taller than the chart, reaching below: up")
+        << small << QRect(300, 200, 522, 700) << chart << QPoint(0, 68)
+        << QRect(QPoint(397, 68), chart);
+    QTest::newRow("no room beside but below: clear of it")
+        << QRect(0, 0, 768, 1366) << QRect(QPoint(100, 100), main) << chart << QPoint(0, 100)
+        << QRect(QPoint(141, 504), chart);
+    QTest::newRow("main in the middle: over the side it covers less of")
+        << QRect(0, 0, 1000, 1000) << QRect(QPoint(100, 298), main) << chart << QPoint(0, 298)
+        << QRect(QPoint(373, 298), chart);
+    QTest::newRow("past the left edge: left alone")
+        << small << QRect(QPoint(-100, 0), main) << chart << QPoint(-100, 0)
+        << QRect(QPoint(397, 0), chart);
     QTest::newRow("chart taller than the screen: cut")
-        << QRect(0, 0, 800, 500) << QPoint(0, 0) << QPoint(0, 0) << QRect(173, 0, 627, 500);
-    QTest::newRow("a second screen") << QRect(1366, 0, 1024, 768) << QPoint(1866, 300)
-                                     << QPoint(1366, 241) << QRect(QPoint(1763, 0), chart);
+        << QRect(0, 0, 800, 500) << QRect(QPoint(0, 0), main) << chart << QPoint(0, 0)
+        << QRect(173, 0, 627, 500);
+    QTest::newRow("a second screen")
+        << QRect(1366, 0, 1024, 768) << QRect(QPoint(1866, 300), main) << chart << QPoint(1366, 241)
+        << QRect(QPoint(1763, 241), chart);
   }
 
   void placement() {
     QFETCH(QRect, screen);
-    QFETCH(QPoint, main);
+    QFETCH(QRect, main);
+    QFETCH(QSize, chartSize);
     QFETCH(QPoint, mainAfter);
     QFETCH(QRect, chart);
-    const chartwindow::FramePlaces places =
-        chartwindow::PlaceChartBeside(screen, QRect(main, QSize(522, 404)), QSize(627, 527));
-    QCOMPARE(places.main, QRect(mainAfter, QSize(522, 404)));
+    const chartwindow::FramePlaces places = chartwindow::PlaceChartBeside(screen, main, chartSize);
+    QCOMPARE(places.main, QRect(mainAfter, main.size()));
     QCOMPARE(places.chart, chart);
   }
 
