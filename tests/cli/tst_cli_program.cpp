@@ -458,37 +458,13 @@ class CliProgram : public QObject {
   void csvRun_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("pressure") << Example("pressure-car2.CRV")
-                              << QStringList{"Line before the header",
-                                             "Lift load weighing - calibration curves",
-                                             "\"Installation: Mill Lane depot, car 2\"",
-                                             "Sensor: hydraulic pressure transducer",
-                                             "Run: 2026-11-15 14:05",
-                                             "",
-                                             "Elevation switch,Height",
-                                             "Up,52",
-                                             "Down,",
-                                             "",
-                                             "Sample set,Height,Value,Volts",
-                                             "Loaded Up Samples,0,12460,0.95",
-                                             "Loaded Up Samples,25,16281,1.24",
-                                             "Loaded Up Samples,50,20775,1.59",
-                                             "Loaded Up Samples,75,25866,1.97",
-                                             "Loaded Up Samples,100,31505,2.40",
-                                             "Loaded Down Samples,0,13075,1.00",
-                                             "Loaded Down Samples,50,21355,1.63",
-                                             "Loaded Down Samples,100,32210,2.46",
-                                             "Empty Down Samples,0,10210,0.78",
-                                             "Empty Down Samples,50,15825,1.21",
-                                             "Empty Down Samples,50,15895,1.21",
-                                             "Empty Down Samples,100,23180,1.77"};
     CrvBuilder quoted;
-    quoted.preamble = {"Car \"B\"", " padded", "tab\t"};
+    quoted.preamble = {"Car \"B\", shaft 2", " padded", "tab\t"};
     quoted.trailer = {"ELEVDOWN,7%", "Empty Up Samples", "90%,-5", "10%,65536"};
-    QTest::newRow("quotes, blanks, controls, no up switch")
+    QTest::newRow("quotes, a comma, blanks, controls, no up switch")
         << WriteCrv(dir_, quoted.Bytes(), "quoted.CRV")
         << QStringList{"Line before the header",
-                       "\"Car \"\"B\"\"\"",
+                       "\"Car \"\"B\"\", shaft 2\"",
                        "\" padded\"",
                        "tab\\t",
                        "",
