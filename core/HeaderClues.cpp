@@ -69,6 +69,10 @@ std::string DifferenceWords(uint8_t differences) {
 
 std::optional<uint8_t> HeaderDifferences(std::string_view line) {
   if (line.size() > kLongestNearHeader) return std::nullopt;
+  // Cheap test first, as every line before a header comes here: blanks and
+  // quotation marks aside, the header starts with its H.
+  const std::size_t first = line.find_first_not_of(" \t\"");
+  if (first == std::string_view::npos || AsciiUpper(line[first]) != 'H') return std::nullopt;
   uint8_t differences = 0;
   std::string text;
   for (const char c : line) {
