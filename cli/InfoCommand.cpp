@@ -1,12 +1,13 @@
 // info: which installation and run a file belongs to, and what it holds.
 #include <QJsonArray>
 
-#include "ChartScaling.h"
+#include "ChartExtras.h"
 #include "Commands.h"
 #include "FileFacts.h"
 #include "FileJson.h"
 #include "PrintableName.h"
 #include "TextDecode.h"
+#include "core/ChartScale.h"
 #include "core/CurveNames.h"
 
 namespace cli {
@@ -34,7 +35,7 @@ QJsonObject InfoJson(const FileRead& run) {
               QJsonObject{{QStringLiteral("kind"), scale.sensorKind},
                           {QStringLiteral("minimum"), static_cast<double>(scale.minimum)},
                           {QStringLiteral("maximum"), static_cast<double>(scale.maximum)},
-                          {QStringLiteral("unit"), chartwindow::ValueUnit(scale.sensorKind)}});
+                          {QStringLiteral("unit"), core::ValueUnit(scale.sensorKind)}});
   info.insert(QStringLiteral("switches"),
               QJsonObject{{QStringLiteral("up"), SwitchJson(snapshot.elevUp)},
                           {QStringLiteral("down"), SwitchJson(snapshot.elevDown)}});

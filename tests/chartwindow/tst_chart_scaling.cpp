@@ -1,20 +1,19 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
 // numbers it writes, how many divisions a label spans and where labels are
-// anchored, the tick marks, what the pointer is on, where the legend goes and
-// where the chart window goes beside the main window.
+// anchored, the tick marks, what the pointer is on and where the chart window
+// goes beside the main window.
 #include <QLocale>
 #include <QRect>
 #include <QTest>
 #include <cmath>
 
-#include "AxisRules.h"
 #include "ChartPlacement.h"
 #include "ChartScaling.h"
-#include "GeneralNumber.h"
 #include "HitTest.h"
-#include "LegendRules.h"
+#include "chart/AxisRules.h"
+#include "core/GeneralNumber.h"
 
-using platform::ChartGrid;
+using chartwindow::ChartGrid;
 
 class ChartScaling : public QObject {
   Q_OBJECT
@@ -112,7 +111,7 @@ class ChartScaling : public QObject {
     QFETCH(QString, text);
     const QLocale previous;
     QLocale::setDefault(QLocale(locale));
-    const QString written = chartwindow::GeneralNumber(value);
+    const QString written = core::GeneralNumber(value);
     QLocale::setDefault(previous);
     QCOMPARE(written, text);
   }
@@ -133,27 +132,7 @@ class ChartScaling : public QObject {
     QFETCH(qint64, divisions);
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
-    QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
-  }
-
-  // Row labels: the smallest divisor of the 10 intervals that leaves a label's
-  // height (12) between labels 22 wide.
-  void categoryLabelEvery_data() {
-    QTest::addColumn<int>("intervals");
-    QTest::addColumn<double>("plotWidth");
-    QTest::addColumn<int>("every");
-    QTest::newRow("all fit") << 10 << 340.0 << 1;
-    QTest::newRow("just short") << 10 << 339.0 << 2;
-    QTest::newRow("every 50") << 10 << 100.0 << 5;
-    QTest::newRow("the ends alone") << 10 << 10.0 << 10;
-    QTest::newRow("a prime number of them") << 7 << 100.0 << 7;
-  }
-
-  void categoryLabelEvery() {
-    QFETCH(int, intervals);
-    QFETCH(double, plotWidth);
-    QFETCH(int, every);
-    QCOMPARE(platform::CategoryLabelEvery(intervals, plotWidth, 22.0, 12.0), every);
+    QCOMPARE(chart::LabelEvery(divisions, plotHeight, 14.0), every);
   }
 
   // Value tick marks on a plot from y 0 to plotHeight: all half units while
@@ -179,46 +158,16 @@ class ChartScaling : public QObject {
     QFETCH(qint64, labelEvery);
     QFETCH(int, count);
     QFETCH(double, first);
-    platform::TickLayout layout;
+    chart::TickLayout layout;
     layout.plot = QRectF(0, 0, 100, plotHeight);
     layout.range = {low, high, static_cast<int64_t>(std::nearbyint((high - low) * 2))};
     layout.labelEvery = labelEvery;
-    layout.labelAnchor = platform::LabelAnchor(layout.range);
     QList<double> values;
-    for (const QLineF& mark : platform::TickMarks(layout)) {
+    for (const QLineF& mark : chart::TickMarks(layout)) {
       if (mark.dy() == 0) values << low + (plotHeight - mark.y1()) / plotHeight * (high - low);
     }
     QCOMPARE(values.size(), count);
     QCOMPARE(values.front(), first);
-  }
-
-  // A legend of 7 entries of 100 x 18 in a chart, its parts 20 from the edges.
-  void legend_data() {
-    QTest::addColumn<QSizeF>("chart");
-    QTest::addColumn<bool>("below");
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<QPointF>("second");  // the second entry's corner
-    QTest::newRow("as designed: right")
-        << QSizeF(625, 502) << false << QRectF(505, 188, 100, 126) << QPointF(505, 206);
-    QTest::newRow("a third of the width: right")
-        << QSizeF(340, 502) << false << QRectF(220, 188, 100, 126) << QPointF(220, 206);
-    QTest::newRow("narrower: below in rows")
-        << QSizeF(339, 502) << true << QRectF(69.5, 410, 200, 72) << QPointF(169.5, 410);
-    QTest::newRow("too low for the column: below")
-        << QSizeF(625, 165) << true << QRectF(62.5, 109, 500, 36) << QPointF(162.5, 109);
-  }
-
-  void legend() {
-    QFETCH(QSizeF, chart);
-    QFETCH(bool, below);
-    QFETCH(QRectF, rect);
-    QFETCH(QPointF, second);
-    const platform::LegendLayout layout =
-        platform::LayOutLegend(QRectF(QPointF(), chart), QSizeF(100, 18), 7, 20);
-    QCOMPARE(layout.below, below);
-    QCOMPARE(layout.rect, rect);
-    QCOMPARE(layout.entries.size(), std::size_t{7});
-    QCOMPARE(layout.entries[1], second);
   }
 
   // Screen, main window frame and chart frame in pixels (the main frame
@@ -297,7 +246,7 @@ class ChartScaling : public QObject {
     QFETCH(double, high);
     QFETCH(double, anchor);
     const int64_t divisions = static_cast<int64_t>(std::nearbyint(2 * (high - low)));
-    QCOMPARE(platform::LabelAnchor({low, high, divisions}), anchor);
+    QCOMPARE(chart::LabelAnchor({low, high, divisions}), anchor);
   }
 
   // Plot 10..110 both ways, legend right of it; series 1 has points at
@@ -325,8 +274,8 @@ class ChartScaling : public QObject {
     QFETCH(int, point);
     const std::vector<std::vector<QPointF>> points = {
         {QPointF(50, 50), QPointF(60, 50), QPointF(70, 5)}, {QPointF(53, 50)}};
-    const platform::ChartPartHit hit =
-        platform::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
+    const chartwindow::ChartPartHit hit =
+        chartwindow::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
     QCOMPARE(static_cast<int>(hit.part), part);
     QCOMPARE(hit.index1, series);
     QCOMPARE(hit.index2, point);
