@@ -134,10 +134,9 @@ void FrmChart::Form_Resize() {
 }
 
 QString FrmChart::TitleName() const {
-  const QString name = CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath);
-  // Beside the main window the name is set apart as in the main window's
-  // messages; a chart drawn to a file keeps it as it is.
-  return mainWindow_ == nullptr ? name : CURVEroutines::IsolatedName(name);
+  // Set apart as in the main window's messages, so a name that reads right
+  // to left cannot turn the title around.
+  return CURVEroutines::IsolatedName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
 }
 
 void FrmChart::PlaceBesideMainWindow() {

@@ -22,7 +22,7 @@ CurveDifferences CompareCurves(const CurveSnapshot& reference, const CurveSnapsh
 // The hundredths of a volt of sum / count counts, exact, ties to even.
 int64_t MeanHundredths(int64_t sum, int64_t count);
 
-// One line per curve: "Loaded Up: largest -0.12V at 37%, mean 0.00V".
+// One line per curve: "Loaded Up: largest -0.12V (-1573 counts) at 37%, mean 0.00V".
 QStringList DifferenceLines(const CurveDifferences& differences, const QString& decimalPoint);
 
 // A header and one row per height: the raw difference of each curve, then
@@ -36,10 +36,5 @@ bool WithinTolerance(const CurveDifference& difference, double tolerance);
 // The names of the curves whose largest difference, in volts as shown,
 // exceeds tolerance in absolute value.
 QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance);
-
-// When two runs read as different sensor kinds, a plain sentence that says
-// so, each run named as given; empty when they read as the same.
-QString SensorKindsNote(const QString& reference, const QString& referenceKind, const QString& file,
-                        const QString& fileKind);
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "PrintableName.h"
+#include "TextDecode.h"
 #include "core/ChartScale.h"
 #include "core/CurveNames.h"
 #include "core/FileNameBytes.h"
@@ -14,7 +15,7 @@ namespace cli {
 QStringList PreambleText(const core::CrvRead& read) {
   QStringList lines;
   for (const core::PreambleLine& line : read.preamble) {
-    QString text = PrintableLine(core::DecodeFileName(QByteArray::fromStdString(line.head)));
+    QString text = DisplayLine(QByteArray::fromStdString(line.head), line.truncated);
     if (line.truncated) text += QStringLiteral(" [... %1 bytes in all]").arg(line.length);
     lines.append(text);
   }

@@ -20,6 +20,7 @@ struct Invocation {
   bool quiet = false;
   bool recursive = false;  // check: walk directories for CRV files
   bool csv = false;        // list, compare: one row per height instead of text
+  bool json = false;       // check, info: one JSON object per file and line
   bool marks = false;      // chart: target samples and elevation switches drawn
   // check: the files and directories; list: the file, then the curve if
   // given; chart, info, report: the file; compare: the reference, then the file.

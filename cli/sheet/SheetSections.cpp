@@ -96,11 +96,10 @@ void ComparisonSection(SheetFlow& flow, const SheetInput& in, const CurveDiffere
   flow.Heading(QStringLiteral("Compared with the reference run"));
   RunFields(flow, reference);
   FileFields(flow, reference);
-  const QString kinds = SensorKindsNote(QStringLiteral("The reference"), in.referenceKind,
-                                        QStringLiteral("this file"), in.fileKind);
+  const QString kinds = KindsSentence(in.referenceKind, in.fileKind);
   if (!kinds.isEmpty()) {
     flow.Gap(1);
-    flow.Text(kinds + QLatin1Char('.'), SheetFlow::TextFont(9, true));
+    flow.Text(kinds, SheetFlow::TextFont(9, true));
   }
   flow.Heading(QStringLiteral("Differences from the reference, in volts (V)"));
   flow.Text(QStringLiteral(

@@ -37,6 +37,14 @@ QString UnitsSentence(const QString& sensorKind) {
       .arg(sensorKind.toLower(), unit, QString::number(perVolt, 'g', 6));
 }
 
+QString KindsSentence(const QString& referenceKind, const QString& fileKind) {
+  if (referenceKind == fileKind) return QString();
+  return QStringLiteral(
+             "The reference reads as a %1 sensor and this file as a %2 sensor: their "
+             "differences compare readings of different kinds of sensor.")
+      .arg(referenceKind.toLower(), fileKind.toLower());
+}
+
 QString ToleranceText(double volts) {
   return QString::number(volts, 'g', 12) + QStringLiteral(" V");
 }

@@ -14,6 +14,10 @@ QString SamplesSentence(int16_t set, std::size_t count);
 // for a sensor of this kind ("STRAIN" charts in mV, "PRESSURE" in V).
 QString UnitsSentence(const QString& sensorKind);
 
+// When the two runs read as different sensor kinds, a sentence that says
+// so; empty when they read as the same.
+QString KindsSentence(const QString& referenceKind, const QString& fileKind);
+
 // A tolerance in volts as the sheet writes it: "0.05 V".
 QString ToleranceText(double volts);
 

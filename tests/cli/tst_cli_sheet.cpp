@@ -8,7 +8,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <tuple>
 
 #include "../calibration/CrvBuilder.h"
 
@@ -342,24 +341,6 @@ class CliSheet : public QObject {
       QVERIFY2(text.contains(words) || text.simplified().contains(words), qPrintable(words));
     }
     for (const QString& words : absent) QVERIFY2(!text.contains(words), qPrintable(words));
-  }
-
-  // compare says so too when the runs read as different sensor kinds.
-  void compareSaysKinds() {
-    const QString strain = Example("strain-car1.CRV");
-    const QString pressure = Example("pressure-car2.CRV");
-    for (const auto& [reference, file, note] :
-         {std::tuple(
-              pressure, strain,
-              pressure + " reads as a pressure sensor and " + strain + " as a strain sensor"),
-          std::tuple(strain, QStringLiteral("changed.CRV"), QString())}) {
-      QProcess p;
-      p.start(QStringLiteral(MIRELDA_CRV), {"compare", reference, file});
-      QVERIFY(p.waitForFinished());
-      const QString err = QString::fromUtf8(p.readAllStandardError());
-      QCOMPARE(err.contains("sensor"), !note.isEmpty());
-      QVERIFY(err.contains(note));
-    }
   }
 
  private:
