@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "CURVEroutines.h"
-#include "CalibrationSheet.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"
 #include "CurveTables.h"
@@ -25,6 +24,7 @@
 #include "FrmChart.h"
 #include "core/CrvRead.h"
 #include "core/ValueLine.h"
+#include "sheet/CalibrationSheet.h"
 
 using namespace CURVEroutines;
 

@@ -1,9 +1,9 @@
 // report: a calibration sheet of one file, as an A4 PDF.
-#include "CalibrationSheet.h"
 #include "Commands.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
 #include "SameFile.h"
+#include "sheet/CalibrationSheet.h"
 
 namespace cli {
 

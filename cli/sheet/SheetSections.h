@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "CalibrationSheet.h"
 #include "CurveCompare.h"
-#include "SheetFlow.h"
+#include "sheet/CalibrationSheet.h"
+#include "sheet/SheetFlow.h"
 
 // The parts of a calibration sheet, each laid down the flow in its turn.
 namespace cli {

@@ -1,4 +1,4 @@
-#include "SheetFlow.h"
+#include "sheet/SheetFlow.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,5 +1,5 @@
 // The calibration sheet: a technician's record of one run on A4 paper.
-#include "CalibrationSheet.h"
+#include "sheet/CalibrationSheet.h"
 
 #include <QIODevice>
 #include <QPageSize>
@@ -10,11 +10,11 @@
 #include "FileFacts.h"
 #include "Invocation.h"
 #include "PrintableName.h"
-#include "SheetFlow.h"
 #include "chart/ChartLayout.h"
 #include "chart/PaintChart.h"
 #include "core/CurveNames.h"
 #include "core/StartName.h"
+#include "sheet/SheetFlow.h"
 #include "sheet/SheetSections.h"
 #include "sheet/SheetWords.h"
 
