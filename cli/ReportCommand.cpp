@@ -1,5 +1,8 @@
 // report: a calibration sheet of one file, as an A4 PDF.
+#include <QLocale>
+
 #include "Commands.h"
+#include "CurveCompare.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
 #include "SameFile.h"
@@ -37,10 +40,15 @@ int RunReport(const Invocation& inv, Output& out) {
     return kExitFailure;
   }
   if (!read) return kExitFailure;
-  // As compare does: a run beyond its tolerance fails.
+  // As compare does: a run beyond its tolerance fails, and says which curves.
   if (!Within(input)) {
-    if (!inv.quiet)
-      out.Error(PrintableName(input.run.file) + QStringLiteral(": not within tolerance"));
+    if (!inv.quiet) {
+      const QStringList beyond =
+          CurvesBeyond(CompareCurves(*input.reference->curves, *input.run.curves), *inv.tolerance);
+      out.Error(QStringLiteral("%1: beyond the tolerance of %2V: %3")
+                    .arg(PrintableName(input.run.file), QLocale().toString(*inv.tolerance, 'g', 15),
+                         beyond.join(QStringLiteral(", "))));
+    }
     return kExitFailure;
   }
   return kExitSuccess;

@@ -1,5 +1,7 @@
 #include "sheet/SheetWords.h"
 
+#include <QLocale>
+
 #include "core/ChartScale.h"
 
 namespace cli {
@@ -46,7 +48,8 @@ QString KindsSentence(const QString& referenceKind, const QString& fileKind) {
 }
 
 QString ToleranceText(double volts) {
-  return QString::number(volts, 'g', 12) + QStringLiteral(" V");
+  // With the locale's decimal separator, as the tables' numbers.
+  return QLocale().toString(volts, 'g', 15) + QStringLiteral(" V");
 }
 
 QString ToleranceRule(double tolerance) {
