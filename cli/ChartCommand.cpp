@@ -7,7 +7,6 @@
 #include "Commands.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "FrmChart.h"
 #include "PrintableName.h"
 #include "SameFile.h"
 
@@ -35,14 +34,9 @@ int RunChart(const Invocation& inv, Output& out) {
   }
   const FileRead run = ReadOneFile(file, inv.quiet, out);
   if (!run.outcome.success) return kExitFailure;
+  // The chart the viewer's chart window shows of the file just read.
   const CurveSnapshot curves = SnapshotOf(file, run.read);
-  // Loaded from the file's curves as the viewer's chart window is from the tables.
-  FrmChart chart(curves.raw, file);
-  if (reference || inv.marks) {
-    const ChartScale scale =
-        reference ? AddReference(chart, curves, *reference) : ScaleOver(curves, nullptr);
-    if (inv.marks) AddMarks(chart, curves, scale.sensorKind);
-  }
+  const chart::ChartContent chart = RunChart(curves, reference ? &*reference : nullptr, inv.marks);
   QString error;
   if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {
     out.Error(QStringLiteral("cannot write %1: %2").arg(name, error));

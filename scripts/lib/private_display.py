@@ -248,6 +248,10 @@ class Screen:
                                 geometry.height, frame))
         return found
 
+    def stacking(self):
+        """The ids of the windows a window manager manages, from the bottom up."""
+        return list(self._property(self.root, "_NET_CLIENT_LIST_STACKING") or [])
+
     def window(self, title, pid=None):
         """The first mapped window with exactly that title, or None."""
         return next((w for w in self.windows(pid) if w.title == title), None)

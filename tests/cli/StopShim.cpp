@@ -3,6 +3,9 @@
 // output file (SHIM_STOP=write:N, link:N or rename:N), makes the system seem
 // to lack files without a name or the means to link them (SHIM_NO_TMPFILE,
 // SHIM_NO_LINK), and notes in SHIM_LOG where files are made and renamed.
+// SHIM_NO_DTYPE makes folders list their entries without a type, as some
+// file systems do.
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -111,6 +114,20 @@ int linkat(int fromFolder, const char* from, int toFolder, const char* to, int f
     StopAt("link");
   }
   return result;
+}
+
+struct dirent* readdir(DIR* dir) {
+  static const auto real = Next(&readdir, "readdir");
+  struct dirent* entry = real(dir);
+  if (entry && std::getenv("SHIM_NO_DTYPE")) entry->d_type = DT_UNKNOWN;
+  return entry;
+}
+
+struct dirent64* readdir64(DIR* dir) {
+  static const auto real = Next(&readdir64, "readdir64");
+  struct dirent64* entry = real(dir);
+  if (entry && std::getenv("SHIM_NO_DTYPE")) entry->d_type = DT_UNKNOWN;
+  return entry;
 }
 
 int rename(const char* from, const char* to) {

@@ -18,6 +18,7 @@ struct Ended {
   bool killed = false;  // by a signal
   int status = -1;
   QString err;
+  QString out;
 };
 
 // mirelda-crv run in folder with args; words that start with "@" say how:
@@ -51,7 +52,8 @@ Ended Crv(QStringList args, const QString& folder) {
   p.start(QStringLiteral(MIRELDA_CRV), args);
   if (!p.waitForFinished(60000)) return {};
   return {p.exitStatus() == QProcess::CrashExit, p.exitCode(),
-          QString::fromUtf8(p.readAllStandardError())};
+          QString::fromUtf8(p.readAllStandardError()),
+          QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 QByteArray Bytes(const QString& path) {
@@ -203,6 +205,19 @@ class CliOutputs : public QObject {
     QCOMPARE(Bytes(in.filePath("sheet.pdf")), QByteArray("a sheet"));
     QCOMPARE(Bytes(in.filePath("car.CRV")), Bytes(Example("strain-car1.CRV")));
     QCOMPARE(Bytes(in.filePath("copy.pdf")).startsWith("%PDF"), error.isEmpty());
+  }
+
+  // Where the file system gives no entry types, a linked folder is still
+  // known as a link and not entered (a link back up would never end).
+  void walkWithoutEntryTypes() {
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkpath("fleet/deeper"));
+    QVERIFY(QFile::copy(Example("strain-car1.CRV"), folder.filePath("fleet/a.CRV")));
+    QVERIFY(QFile::copy(Example("strain-car1.CRV"), folder.filePath("fleet/deeper/b.CRV")));
+    QVERIFY(QFile::link(folder.filePath("fleet"), folder.filePath("fleet/deeper/up")));
+    const Ended run = Crv({"check", "-r", "fleet", "@SHIM_NO_DTYPE=1"}, folder.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count(".CRV"), 2);
   }
 };
 
