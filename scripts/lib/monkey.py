@@ -2,30 +2,18 @@
   monkey.py VIEWER [SECONDS] [SEED] | monkey.py VIEWER --replay SEED EVENT
 See scripts/monkey for what it sends and what it reports."""
 
-import glob
 import os
 import random
 import re
-import shutil
 import signal
-import subprocess
 import sys
 import time
 
+from monkey_events import Draw, Events, xdotool
+from monkey_viewer import Viewer
 from private_display import Owned, Screen, start_window_manager, start_xvfb
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-MAIN, CHART, BOX, DIALOG = "QRV PLOT CURVE", "QRVcalChart", "Mirelda", "Select Calibration Curve File"
-WARM_UP_EVENTS = 50
 GROWTH_LIMIT_KB = int(os.environ.get("MONKEY_RSS_GROWTH_MIB", "48")) * 1024
-# What each start of the viewer is given, in turn.
-START_ARGS = ["strain-car1.CRV", "", "pressure-car2.CRV", "bad-row.CRV"]
-KEYS = ["Tab", "shift+Tab", "Left", "Right", "Up", "Down", "space", "shift+space", "Return",
-        "Home", "End", "Prior", "Next", "ctrl+a", "ctrl+c", "ctrl+v", "shift+Insert",
-        "BackSpace", "Delete"]
-WORDS = ["a", "Success", "42", "line two", "%=V", "  "]
-SANITIZER_REPORT = re.compile(r"^==[0-9]+==ERROR|^SUMMARY: [A-Za-z]+Sanitizer|runtime error:", re.M)
-
 
 def usage():
     print("usage: scripts/monkey [SECONDS] [SEED] | scripts/monkey --replay SEED EVENT",
@@ -39,23 +27,7 @@ def number(text):
     return int(text)
 
 
-def xdotool(*args):
-    """Input as a user gives it; a window that went meanwhile is no failure."""
-    subprocess.run(["xdotool", *map(str, args)], stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-
-
-class Draw:
-    """The seven random numbers every event draws, whatever it does with them,
-    so that one seed gives one stream of events however the viewer answers."""
-
-    def __init__(self, rng):
-        self.kind = rng.getrandbits(15) % 1000
-        self.win, self.x, self.y, self.x2, self.y2, self.aux = (rng.getrandbits(15)
-                                                                for _ in range(6))
-
-
-class Monkey:
+class Monkey(Events, Viewer):
     def __init__(self, owned, viewer, seed, work, screen):
         self.owned, self.viewer, self.seed, self.work, self.screen = owned, viewer, seed, work, screen
         self.files, self.home, self.scratch = (os.path.join(work, n) for n in ("files", "home", "tmp"))
@@ -72,26 +44,6 @@ class Monkey:
             "strain-car1.CRV", "pressure-car2.CRV", "bad-row.CRV", "ends-early.CRV")]
         self.typed_paths += ["strain-car1.CRV"] + [os.path.join(self.files, n) for n in (
             "sub/lower.crv", "notes.txt", "missing.CRV", "sub")]
-
-    # The viewer's folders: any entry that appears in them is a written file.
-    def make_folders(self):
-        os.makedirs(os.path.join(self.files, "sub"))
-        os.makedirs(self.home)
-        os.makedirs(self.scratch)
-        for example in glob.glob(os.path.join(ROOT, "examples", "*.CRV")):
-            shutil.copy(example, self.files)
-        shutil.copy(os.path.join(ROOT, "examples", "strain-car1.CRV"),
-                    os.path.join(self.files, "sub", "lower.crv"))
-        with open(os.path.join(self.files, "notes.txt"), "w") as f:
-            f.write("not a curve file\n")
-        self.folders_expected = self.folder_listing()
-
-    def folder_listing(self):
-        found = []
-        for top in ("home", "files", "tmp"):
-            for folder, names, files in os.walk(os.path.join(self.work, top)):
-                found += [os.path.relpath(os.path.join(folder, n), self.work) for n in names + files]
-        return sorted(found)
 
     def fail(self, what, details=()):
         self.failures += 1
@@ -116,232 +68,6 @@ class Monkey:
         if what not in self.used:
             self.used.add(what)
             self.measure_from = max(self.measure_from, self.run_event + 10)
-
-    def rss_kb(self):
-        try:
-            with open(f"/proc/{self.process.pid}/status") as f:
-                return int(next(line.split()[1] for line in f if line.startswith("VmRSS:")))
-        except (OSError, StopIteration):
-            return 0
-
-    def scan(self):
-        """The viewer's mapped windows now: main and chart (None when not
-        shown), its message boxes and Load dialogs."""
-        self.main = self.chart = None
-        self.boxes, self.dialogs = [], []
-        try:
-            windows = self.screen.windows(self.process.pid)
-        except Exception:
-            windows = []
-        for w in windows:
-            if w.title == MAIN:
-                self.main = w
-            elif w.title == CHART:
-                self.chart = w
-            elif w.title == BOX:
-                self.boxes.append(w.id)
-            elif w.title == DIALOG:
-                self.dialogs.append(w.id)
-
-    def answer_boxes(self):
-        """Enter for the program's own boxes, Esc for the Load dialog and its
-        warnings. False when some stay open."""
-        for _ in range(20):
-            self.scan()
-            if not self.boxes and not self.dialogs:
-                return True
-            for w in self.boxes:
-                xdotool("windowfocus", w, "key", "Return")
-            for w in self.dialogs:
-                xdotool("windowfocus", w, "key", "Escape")
-            time.sleep(0.1)
-        self.fail("a message box or dialog could not be answered")
-        return False
-
-    def start_viewer(self):
-        arg = START_ARGS[self.runs % len(START_ARGS)]
-        self.runs += 1
-        self.run_log = os.path.join(self.work, f"run-{self.runs}.log")
-        self.process = self.owned.start([self.viewer] + ([arg] if arg else []), log=self.run_log,
-                                   cwd=self.files,
-                                   env=dict(os.environ, HOME=self.home, TMPDIR=self.scratch))
-        self.main = None
-        for _ in range(300):
-            if self.main or self.process.poll() is not None or not self.answer_boxes():
-                break
-            if not self.main:
-                time.sleep(0.1)
-        self.main_id = self.main.id if self.main else None
-        self.run_event = self.rss_base = self.rss_high = self.base_event = 0
-        self.rss_grew = False
-        self.measure_from = WARM_UP_EVENTS
-        self.used = set()
-        if self.main:
-            return
-        # Nothing more can be learnt from this seed.
-        self.fail(f"the viewer did not start (run {self.runs})")
-        self.process.kill()
-        self.viewer_ended()
-        sys.exit(1)
-
-    def viewer_ended(self):
-        """Its status, its sanitizer reports, the files it wrote."""
-        status = self.process.wait()
-        status = 128 - status if status < 0 else status  # a signal, as a shell says it
-        self.process = None
-        with open(self.run_log, errors="replace") as f:
-            output = f.read()
-        if SANITIZER_REPORT.search(output):
-            lines = [l for l in output.splitlines()
-                     if re.search(r"==ERROR|SUMMARY|runtime error|^ +#[0-9]+ ", l)]
-            self.fail(f"sanitizer report in run {self.runs}:", lines[:12])
-            shutil.copy(self.run_log, os.path.join(self.work, f"failed-run-{self.runs}.log"))
-        elif status != 0:
-            self.fail(f"the viewer ended with status {status} in run {self.runs}")
-            shutil.copy(self.run_log, os.path.join(self.work, f"failed-run-{self.runs}.log"))
-        now = self.folder_listing()
-        if now != self.folders_expected:
-            self.fail("the viewer wrote files:", sorted(set(now) - set(self.folders_expected)))
-            for folder in (self.home, self.scratch):
-                shutil.rmtree(folder)
-                os.makedirs(folder)
-        if self.rss_base > 0:
-            self.memory_notes.append(
-                f"run {self.runs}: {self.rss_base // 1024} MiB after {self.base_event} events, "
-                f"highest {self.rss_high // 1024} MiB")
-
-    def await_end(self, seconds=20):
-        """Waits for a viewer that stopped answering to end by itself; a quit
-        leaves it checking for leaks for a while."""
-        try:
-            self.process.wait(seconds)
-            return True
-        except subprocess.TimeoutExpired:
-            return False
-
-    def target(self, r):
-        """The window an event goes to: the chart window on odd draws when shown."""
-        return self.chart if r.win % 2 and self.chart else self.main
-
-    @staticmethod
-    def at(w, fx, fy):
-        """A point inside window w for two fractions of 32768."""
-        return (w.x + fx * (w.width - 1 if w.width > 1 else 1) // 32768,
-                w.y + fy * (w.height - 1 if w.height > 1 else 1) // 32768)
-
-    def focus_main(self):
-        xdotool("windowfocus", self.main_id)
-
-    def one_event(self, r):
-        if not self.main:
-            return
-        w = self.target(r)
-        b = 1 + r.aux % 3
-        px, py = self.at(w, r.x, r.y)
-        if r.kind < 150:
-            self.log(f"move to {px},{py}")
-            xdotool("mousemove", px, py)
-        elif r.kind < 370:
-            self.log(f"click {b} at {px},{py}")
-            xdotool("mousemove", px, py, "click", b)
-        elif r.kind < 385:
-            self.log(f"press {b} at {px},{py}")
-            xdotool("mousemove", px, py, "mousedown", b)
-        elif r.kind < 400:
-            self.log(f"release {b} at {px},{py}")
-            xdotool("mousemove", px, py, "mouseup", b)
-        elif r.kind < 480:
-            b = b if r.aux % 4 == 0 else 1
-            self.log(f"double click {b} at {px},{py}")
-            xdotool("mousemove", px, py, "click", "--repeat", 2, "--delay", 60, b)
-        elif r.kind < 540:
-            x2, y2 = self.at(w, r.x2, r.y2)
-            self.log(f"drag {b} from {px},{py} to {x2},{y2}")
-            xdotool("mousemove", px, py, "mousedown", b, "mousemove", px + (x2 - px) // 2,
-                    py + (y2 - py) // 2, "mousemove", x2, y2, "mouseup", b)
-        elif r.kind < 590:
-            b, times = 4 + r.aux % 4, 1 + r.x2 % 5
-            self.log(f"wheel {b} x{times} at {px},{py}")
-            xdotool("mousemove", px, py, "click", "--repeat", times, b)
-        elif r.kind < 800:
-            xdotool("windowfocus", w.id)
-            if r.aux % 5 == 0:
-                word = WORDS[r.x2 % len(WORDS)]
-                self.log(f"type '{word}'")
-                xdotool("type", "--delay", 2, word)
-            else:
-                key = KEYS[r.x2 % len(KEYS)]
-                self.log(f"key {key}")
-                if key == "ctrl+c":
-                    self.first_use("copy")
-                xdotool("key", key)
-        elif r.kind < 850:
-            self.load_through_dialog(r)
-        elif r.kind < 880:
-            self.focus_main()
-            item = ["Down", "Up", "Return", "Escape", "l", "p"][r.x2 % 6]
-            self.first_use("menu")
-            self.first_use({"l": "dialog", "p": "print"}.get(item, "menu"))
-            self.log(f"alt+f, {item}")
-            xdotool("key", "alt+f", "sleep", 0.1, "key", item)
-        elif r.kind < 900:
-            self.focus_main()
-            self.first_use("about")
-            answer = "Return" if r.x2 % 2 else "Escape"
-            self.log(f"alt+h, {answer}")
-            xdotool("key", "alt+h", "sleep", 0.1, "key", answer)
-        elif r.kind < 920:
-            self.focus_main()
-            self.first_use("print")
-            self.log("print chart")
-            xdotool("key", "alt+f", "sleep", 0.1, "key", "p")
-        elif r.kind < 985:
-            if not self.chart:
-                self.log("resize: no chart")
-                return
-            # From tiny to the size of the screen, small sizes as often as large.
-            width = 1 + r.x * r.x // 32768 * 1280 // 32768
-            height = 1 + r.y * r.y // 32768 * 1024 // 32768
-            self.log(f"resize chart to {width}x{height}")
-            xdotool("windowsize", self.chart.id, width, height)
-        elif r.kind < 995:
-            self.log("close the chart window")
-            if self.chart:
-                xdotool("windowfocus", self.chart.id, "key", "alt+F4")
-        else:
-            self.focus_main()
-            key = "Escape" if r.aux % 2 else "ctrl+x"
-            self.log(key)
-            xdotool("key", key)
-
-    def await_dialogs(self, count):
-        for _ in range(40):
-            self.scan()
-            if (len(self.dialogs) > 0) == (count > 0):
-                return
-            time.sleep(0.05)
-
-    def load_through_dialog(self, r):
-        """Ctrl+L, a typed path, then Return (four times in five) or Esc."""
-        self.first_use("dialog")
-        path = self.typed_paths[r.aux % len(self.typed_paths)]
-        take = r.x2 % 5 != 0
-        self.focus_main()
-        self.log(f"ctrl+l, type {path}, {'Return' if take else 'Escape'}")
-        xdotool("key", "ctrl+l")
-        self.await_dialogs(1)
-        if len(self.dialogs) != 1:
-            return
-        xdotool("windowfocus", self.dialogs[0])
-        xdotool("type", "--delay", 1, path)
-        if not take:
-            xdotool("key", "Escape")
-            return
-        xdotool("key", "Return")
-        self.await_dialogs(0)
-        path = os.path.join(self.files, path)
-        if not self.dialogs and os.path.isfile(path) and path.lower().endswith(".crv"):
-            self.loads += 1
 
     def check_viewer(self):
         """After each event: the viewer still runs and answers, or has ended."""
