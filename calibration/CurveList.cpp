@@ -21,11 +21,10 @@ void FillCurveList(int16_t code) {
   const bool marked = set >= 0 && cells.present;
 
   list.Clear();
-  const std::vector<core::ListLine> lines =
-      core::CurveListLines(code, MeasuredValues(code), marked ? &cells : nullptr);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    list.AddItem(lines[i].text);
-    if (lines[i].marked) list.SetSelected(static_cast<int>(i), true);
+  list.AddItem(CurveCaption(code));
+  for (int16_t row = 0; row <= kLastHeight; ++row) {
+    list.AddItem(core::ValueLine(row, CurveValues(code, row)));
+    if (core::IsSampleHeight(marked ? &cells : nullptr, row)) list.SetSelected(row + 1, true);
   }
   window.ListSelect(code).SetEnabled(true);
   list.SetEnabled(true);

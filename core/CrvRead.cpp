@@ -66,6 +66,7 @@ class CrvReader {
 
   CrvRead& read_;
   bool keepPreamble_;
+  const std::array<std::string, kSampleSets>& headings_ = HeadingsUpper();
   ReadProblem problem_;
   int16_t rowState_ = kSeekingHeader;
   int16_t section_ = kNoSection;
@@ -101,10 +102,10 @@ Outcome CrvReader::HandleDataRow(const TextLine& line) {
 }
 
 Outcome CrvReader::HandleTrailer(const TextLine& line) {
-  for (int16_t set = 0; set < kSampleSets; ++set) {
-    if (!line.truncated && EqualsUpper(line.head, HeadingsUpper()[static_cast<std::size_t>(set)])) {
-      section_ = set;
-      read_.blocks.push_back({set, {}});
+  for (std::size_t set = 0; set < headings_.size() && !line.truncated; ++set) {
+    if (EqualsUpper(line.head, headings_[set])) {
+      section_ = static_cast<int16_t>(set);
+      read_.blocks.push_back({section_, {}});
     }
   }
   return section_ == kNoSection ? HandleElev(line) : HandleSample(line);
