@@ -7,7 +7,7 @@ namespace CURVEroutines {
 
 void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
   CurveWindow& window = MainWindow();
-  platform::LineList& list = window.ListData(deltaCode);
+  platform::ListBox& list = window.ListData(deltaCode);
   list.Clear();
 
   const bool built = CurvePresent(loadedCode) && CurvePresent(emptyCode);

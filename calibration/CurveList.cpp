@@ -8,7 +8,7 @@ namespace CURVEroutines {
 
 void FillCurveList(int16_t code) {
   CurveWindow& window = MainWindow();
-  platform::LineList& list = window.ListData(code);
+  platform::ListBox& list = window.ListData(code);
   if (!CurvePresent(code)) {
     window.ListSelect(code).SetEnabled(false);
     list.SetEnabled(false);
@@ -32,7 +32,7 @@ void FillCurveList(int16_t code) {
 
 void AddSampleLine(int16_t set, int16_t n) {
   CurveWindow& window = MainWindow();
-  platform::LineList& targets = window.ListData(kTargets);
+  platform::ListBox& targets = window.ListData(kTargets);
   if (n == 0) {
     if (targets.ListCount() > 0) targets.AddItem(QString());
     targets.AddItem(core::SampleBlockHeading(set));

@@ -209,20 +209,15 @@ class PlatformAdapters : public QObject {
     }
   }
 
-  // Without widgets the options still exclude each other, and a click runs
-  // only when an option becomes selected.
-  void headlessOptionsExclude() {
-    platform::OptionSet set;
-    std::vector<std::unique_ptr<platform::Option>> options;
-    std::vector<int> clicks;
-    for (int i = 0; i < 3; ++i) {
-      options.push_back(std::make_unique<platform::Option>(set, QString::number(i)));
-      options.back()->OnClick([&clicks, i] { clicks.push_back(i); });
-    }
-    for (int i : {1, 2, 2, 0}) options[static_cast<std::size_t>(i)]->SetValue(true);
-    options[0]->SetValue(false);
-    for (const auto& o : options) QVERIFY(!o->Value());
-    QCOMPARE(clicks, (std::vector<int>{1, 2, 0}));
+  // Never shown, the options still exclude each other, a click runs only
+  // when an option becomes selected, and the selected one can be cleared.
+  void optionsExcludeFromCode() {
+    Options o(3);
+    for (int i : {1, 2, 2, 0}) o.buttons[static_cast<std::size_t>(i)]->SetValue(true);
+    QCOMPARE(o.Values(), (std::vector<bool>{true, false, false}));
+    o.buttons[0]->SetValue(false);
+    QCOMPARE(o.Values(), (std::vector<bool>{false, false, false}));
+    QCOMPARE(o.clicks, (std::vector<int>{1, 2, 0}));
   }
 
   void optionUserClickRunsHandler() {
