@@ -141,7 +141,7 @@ void BM_Sheet(benchmark::State& state) {
   for (auto _ : state) {
     cli::SheetInput input;
     input.run = cli::ReadSheetRun(FileArg(state));
-    const std::unique_ptr<FrmChart> chart = cli::MakeSheetChart(input);
+    cli::MakeSheetChart(input);
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     if (!cli::WriteSheet(input, buffer)) state.SkipWithError("the sheet was not drawn");

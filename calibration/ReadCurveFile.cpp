@@ -1,5 +1,6 @@
 #include "CURVEroutines.h"
 #include "CurveTables.h"
+#include "IsolatedName.h"
 #include "MessageBox.h"
 #include "core/CrvRead.h"
 #include "core/ListText.h"
@@ -76,12 +77,13 @@ void ReadCurveFile(const QString& path) {
   ResetCurves();
   core::CrvFile file(path);
   if (!file.IsOpen()) {
-    Warn(core::CouldNotOpenText(path));
+    Warn(core::CouldNotOpenText(IsolatedName(path)));
     MainWindow().PrintMessage(core::CouldNotOpenStatusText(), 1);
     return;
   }
   MainWindow().PrintMessage(QString(), 1);
-  MainWindow().PrintMessage(core::ReadingText(path), 1);
+  // The file name alone is set apart (the line takes what follows the last separator).
+  MainWindow().PrintMessage(core::ReadingText(IsolatedName(core::FileNameOf(path))), 1);
 
   // What the file held up to where the read ended goes into the tables and
   // the Targets list, whatever the outcome.
@@ -94,12 +96,12 @@ void ReadCurveFile(const QString& path) {
       ReportSuccess(path);
       break;
     case core::ReadEnd::Problem:
-      Warn(core::ProblemText(path, read.problem.line));
+      Warn(core::ProblemText(IsolatedName(path), read.problem.line));
       MainWindow().PrintMessage(core::ProblemStatusText(read.problem.line), 1);
       break;
     case core::ReadEnd::Unfinished:
     case core::ReadEnd::CouldNotOpen:
-      Warn(core::UnfinishedText(path));
+      Warn(core::UnfinishedText(IsolatedName(path)));
       break;
   }
 }

@@ -30,6 +30,46 @@ std::array<int, 5> Candidates(int wanted, int mainStart, int mainLength, int len
   return at;
 }
 
+int Distance(QPoint a, QPoint b) {
+  return std::abs(a.x() - b.x()) + std::abs(a.y() - b.y());
+}
+
+// No room side by side. Clear of the main window (above or below it) where
+// the chart fits there whole; else over it, the tops level as far as the
+// screen's height allows, covering the least of its width. Of places as good,
+// the nearest to the place beside it.
+QPoint OverMainWindow(const QRect& screen, const QRect& main, QSize size, QPoint beside) {
+  const auto xs =
+      Candidates(beside.x(), main.x(), main.width(), size.width(), screen.x(), screen.width());
+  const auto ys =
+      Candidates(beside.y(), main.y(), main.height(), size.height(), screen.y(), screen.height());
+  QPoint best;
+  int bestDistance = std::numeric_limits<int>::max();
+  for (const int x : xs) {
+    for (const int y : ys) {
+      const QPoint at(x, y);
+      if (QRect(at, size).intersects(main) || Distance(at, beside) >= bestDistance) continue;
+      best = at;
+      bestDistance = Distance(at, beside);
+    }
+  }
+  if (bestDistance != std::numeric_limits<int>::max()) return best;
+
+  const int level = ys[0];
+  int leastCovered = std::numeric_limits<int>::max();
+  for (const int x : xs) {
+    const int covered = Overlap(x, size.width(), main.x(), main.width());
+    const QPoint at(x, level);
+    if (covered < leastCovered ||
+        (covered == leastCovered && Distance(at, beside) < bestDistance)) {
+      leastCovered = covered;
+      bestDistance = Distance(at, beside);
+      best = at;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 FramePlaces PlaceChartBeside(const QRect& screen, const QRect& mainFrame, QSize chartFrame) {
@@ -47,27 +87,8 @@ FramePlaces PlaceChartBeside(const QRect& screen, const QRect& mainFrame, QSize 
   places.main.translate(-left, -up);
   const QPoint beside(End(places.main.x(), places.main.width()), places.main.y());
   places.chart.moveTopLeft(beside);
-  if (screen.contains(places.chart)) return places;
-
-  // No room side by side: least overlap, then nearest to the place beside.
-  const QRect& main = places.main;
-  const auto xs =
-      Candidates(beside.x(), main.x(), main.width(), size.width(), screen.x(), screen.width());
-  const auto ys =
-      Candidates(beside.y(), main.y(), main.height(), size.height(), screen.y(), screen.height());
-  long best = std::numeric_limits<long>::max();
-  int bestDistance = std::numeric_limits<int>::max();
-  for (const int x : xs) {
-    for (const int y : ys) {
-      const long covered = long{Overlap(x, size.width(), main.x(), main.width())} *
-                           Overlap(y, size.height(), main.y(), main.height());
-      const int distance = std::abs(x - beside.x()) + std::abs(y - beside.y());
-      if (covered < best || (covered == best && distance < bestDistance)) {
-        best = covered;
-        bestDistance = distance;
-        places.chart.moveTopLeft(QPoint(x, y));
-      }
-    }
+  if (!screen.contains(places.chart)) {
+    places.chart.moveTopLeft(OverMainWindow(screen, places.main, size, beside));
   }
   return places;
 }

@@ -17,9 +17,11 @@ struct FramePlaces {
 // main window's right edge, the tops level. Where that leaves part of the
 // chart outside the screen's available area, the main window moves left and
 // up just enough that both frames fit, never past the screen's left or top
-// edge. Where even that leaves no room, the chart stays on the screen where
-// it covers the least of the main window (the nearest such place to its
-// place beside it); a chart larger than the screen is cut to the screen.
+// edge. Where even that leaves no room, the chart goes above or below the
+// main window if it fits there whole, or else over it: the tops level as far
+// as the screen's height allows, covering the least of the main window's
+// width (the window then opens above the main window, so nothing of the
+// chart is hidden). A chart larger than the screen is cut to the screen.
 FramePlaces PlaceChartBeside(const QRect& screen, const QRect& mainFrame, QSize chartFrame);
 
 }  // namespace chartwindow

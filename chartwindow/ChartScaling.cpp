@@ -5,7 +5,7 @@
 
 namespace chartwindow {
 
-void FillChartValues(platform::ChartGrid& values) {
+void FillChartValues(ChartGrid& values) {
   using namespace CURVEroutines;
   for (int16_t r = 0; r <= kLastHeight; ++r) {
     for (int16_t j = 1; j <= 5; ++j) values(r, j + 1) = CurveValues(kTargets + j, r);
@@ -13,16 +13,7 @@ void FillChartValues(platform::ChartGrid& values) {
   }
 }
 
-void FillChartValues(platform::ChartGrid& values, const core::PlottedCurves& curves) {
-  for (int r = 0; r < kChartRows; ++r) {
-    for (std::size_t c = 0; c < curves.size(); ++c) {
-      values(r, static_cast<int>(c) + 2) = curves[c][static_cast<std::size_t>(r)];
-    }
-  }
-}
-
-void ScaleChartValues(platform::ChartGrid& values, float& minimum, float& maximum,
-                      QString& sensorKind) {
+void ScaleChartValues(ChartGrid& values, float& minimum, float& maximum, QString& sensorKind) {
   const int first = 2;
   core::RawColumns raw;
   for (int c = first; c <= values.Columns(); ++c) {

@@ -1,7 +1,6 @@
 #include "FrmChart.h"
 
 #include <QAction>
-#include <QChartView>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -16,14 +15,13 @@
 #include "ChartPlacement.h"
 #include "CurveTables.h"
 #include "FileName.h"
-#include "GeneralNumber.h"
+#include "IsolatedName.h"
 #include "RoundHalfEven.h"
 #include "Twips.h"
+#include "chart/ChartDescription.h"
+#include "core/GeneralNumber.h"
 
 namespace {
-
-constexpr int kClientWidth = 9375;
-constexpr int kClientHeight = 7530;
 
 QMargins FrameMargins(const QWidget& window) {
   const QRect frame = window.frameGeometry();
@@ -38,24 +36,18 @@ int32_t WholeTwips(float twips) {
 
 }  // namespace
 
-FrmChart::FrmChart(QWidget* mainWindow) : FrmChart(mainWindow, nullptr, QString()) {}
-
-FrmChart::FrmChart(const core::PlottedCurves& curves, const QString& filePath)
-    : FrmChart(nullptr, &curves, filePath) {}
-
-FrmChart::FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const QString& filePath)
-    : QWidget(nullptr, Qt::Window),
-      mainWindow_(mainWindow),
-      givenCurves_(curves != nullptr ? std::optional(*curves) : std::nullopt),
-      givenPath_(filePath),
-      msChart1_(this) {
+FrmChart::FrmChart(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), msChart1_(this) {
   setObjectName(QStringLiteral("FrmChart"));
   setWindowTitle(QStringLiteral("QRVcalChart"));
   setWindowIcon(chartwindow::ChartIcon());
   // A release on the chart activates the main window; resting on the chart
   // still shows the tool tip (Qt shows one only in the active window).
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  resize(platform::TwipsToPixels(kClientWidth), platform::TwipsToPixels(kClientHeight));
+  // Below this the chart could not show all its labels apart.
+  setMinimumSize(chartwindow::kSmallestChart);
+  resize(platform::TwipsToPixels(chartwindow::kClientWidth),
+         platform::TwipsToPixels(chartwindow::kClientHeight));
 
   // The chart's place until the window is first shown and sized.
   msChart1_.widget()->setObjectName(QStringLiteral("MSChart1"));
@@ -77,14 +69,10 @@ FrmChart::FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const
 }
 
 void FrmChart::Form_Load() {
-  using platform::AxisId;
+  using chartwindow::AxisId;
   PlaceBesideMainWindow();
 
-  if (givenCurves_) {
-    chartwindow::FillChartValues(chartValues_, *givenCurves_);
-  } else {
-    chartwindow::FillChartValues(chartValues_);
-  }
+  chartwindow::FillChartValues(chartValues_);
   float minimum = 0;
   float maximum = 0;
   chartwindow::ScaleChartValues(chartValues_, minimum, maximum, sensorKind_);
@@ -99,8 +87,8 @@ void FrmChart::Form_Load() {
     chartValues_(r, 1) = QLatin1Char(' ') + QString::number(r);
   }
 
-  platform::ChartControl& chart = msChart1_;
-  chart.SetChartType(platform::ChartType::Line2d);
+  chartwindow::ChartControl& chart = msChart1_;
+  chart.SetChartType(chartwindow::ChartType::Line2d);
   chart.SetChartData(chartValues_);
   chart.SetRowCount(chartwindow::kChartRows);
   chart.SetColumnCount(chartwindow::kChartColumns - 1);
@@ -109,12 +97,12 @@ void FrmChart::Form_Load() {
     chart.SetColumnLabel(seriesNames_[static_cast<std::size_t>(k)]);
   }
   // The empty curves dashed, so each pair reads apart without its colours.
-  for (const int16_t empty : {3, 5}) chart.SetSeriesPenStyle(empty, Qt::DashLine);
+  for (const int16_t empty : chartwindow::kDashedSeries)
+    chart.SetSeriesPenStyle(empty, Qt::DashLine);
   chart.SetTitleText(QStringLiteral("QRV Load Calibration Chart for ") +
-                     platform::ShownFileName(CURVEroutines::FileNameOf(
-                         givenCurves_ ? givenPath_ : CURVEroutines::CurveFilePath)));
+                     platform::ShownFileName(TitleName()));
 
-  platform::ChartAxis& x = chart.Axis(AxisId::X, 1);
+  chartwindow::ChartAxis& x = chart.Axis(AxisId::X, 1);
   x.AxisTitle = QStringLiteral("Height (%)");
   x.Labels(1).Auto = false;
   x.CategoryScale.Auto = false;
@@ -122,7 +110,7 @@ void FrmChart::Form_Load() {
   x.CategoryScale.DivisionsPerLabel = 10;
   x.CategoryScale.LabelTick = true;
 
-  platform::ChartAxis& y = chart.Axis(AxisId::Y, 1);
+  chartwindow::ChartAxis& y = chart.Axis(AxisId::Y, 1);
   y.AxisTitle = chartwindow::ValueAxisTitle(sensorKind_);
   y.ValueScale.Auto = false;
   y.ValueScale.Maximum = maximum;
@@ -133,8 +121,7 @@ void FrmChart::Form_Load() {
   chart.Refresh();
 
   chart.widget()->setAccessibleName(chart.TitleText());
-  chart.widget()->setAccessibleDescription(
-      AccessibleDescription(x.AxisTitle, y.AxisTitle, minimum, maximum));
+  chart.widget()->setAccessibleDescription(chart::ChartDescription(chart.Content()));
 }
 
 void FrmChart::Form_Resize() {
@@ -144,6 +131,12 @@ void FrmChart::Form_Resize() {
   msChart1_.SetHeight(static_cast<float>(std::max(platform::PixelsToTwips(height()), 0)));
   msChart1_.SetWidth(static_cast<float>(std::max(platform::PixelsToTwips(width()), 0)));
   msChart1_.Refresh();
+}
+
+QString FrmChart::TitleName() const {
+  // Set apart as in the main window's messages, so a name that reads right
+  // to left cannot turn the title around.
+  return CURVEroutines::IsolatedName(CURVEroutines::FileNameOf(CURVEroutines::CurveFilePath));
 }
 
 void FrmChart::PlaceBesideMainWindow() {
@@ -173,12 +166,14 @@ void FrmChart::PaintImage(QPainter& painter) {
 }
 
 void FrmChart::CopyChart() {
-  QGuiApplication::clipboard()->setMimeData(chartwindow::ChartMimeData(*this));
+  // At the screen's pixel ratio, so the copy is as sharp as the window.
+  QGuiApplication::clipboard()->setMimeData(
+      chartwindow::ChartMimeData(msChart1_.Layout(), devicePixelRatioF()));
 }
 
 bool FrmChart::PointAt(float x, float y, int16_t& series, int16_t& point) const {
-  const platform::ChartPartHit hit = msChart1_.TwipsToChartPart(WholeTwips(x), WholeTwips(y));
-  if (hit.part != platform::ChartPart::Point) return false;
+  const chartwindow::ChartPartHit hit = msChart1_.TwipsToChartPart(WholeTwips(x), WholeTwips(y));
+  if (hit.part != chartwindow::ChartPart::Point) return false;
   series = hit.index1;
   point = hit.index2;
   return true;
@@ -190,7 +185,7 @@ void FrmChart::MSChart1_MouseMove(Qt::MouseButton, Qt::KeyboardModifiers, float 
   if (!PointAt(x, y, s, p)) return;
   msChart1_.SetToolTipText(seriesNames_.at(static_cast<std::size_t>(s + 1)) + QLatin1Char('@') +
                            QString::number(p - 1) + QStringLiteral("%=") +
-                           chartwindow::GeneralNumber(chartValues_.Number(p - 1, s + 1)));
+                           core::GeneralNumber(chartValues_.Number(p - 1, s + 1)));
 }
 
 void FrmChart::MSChart1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
@@ -207,15 +202,6 @@ void FrmChart::MSChart1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float, f
   if (mainWindow_ == nullptr) return;
   mainWindow_->raise();
   mainWindow_->activateWindow();
-}
-
-QString FrmChart::AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                        float maximum) const {
-  QStringList names;
-  for (std::size_t c = 2; c < seriesNames_.size(); ++c) names << seriesNames_[c];
-  return QStringLiteral("%1 from 0 to 100; %2 from %3 to %4; series %5")
-      .arg(xTitle, yTitle, chartwindow::GeneralNumber(minimum), chartwindow::GeneralNumber(maximum),
-           names.join(QStringLiteral(", ")));
 }
 
 void FrmChart::closeEvent(QCloseEvent* event) {

@@ -3,12 +3,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <optional>
 
 #include "ChartControl.h"
 #include "ChartGrid.h"
 #include "ChartScaling.h"
-#include "core/Curves.h"
 
 // The chart window beside the main window: the seven curves of the loaded
 // file against height, with a read-out under the mouse. Creating it loads it
@@ -20,9 +18,6 @@ class FrmChart : public QWidget {
 
  public:
   explicit FrmChart(QWidget* mainWindow = nullptr);
-  // The chart of a file read elsewhere, without a main window: loaded from
-  // its curves instead of the tables.
-  FrmChart(const core::PlottedCurves& curves, const QString& filePath);
 
   void Form_Load();
   void Form_Resize();
@@ -41,12 +36,7 @@ class FrmChart : public QWidget {
   // Ctrl+C: the chart onto the clipboard, as an image and as a drawing.
   void CopyChart();
 
-  platform::ChartControl& MSChart1() { return msChart1_; }
-
-  // The axes with their ranges and the series, as the chart view describes
-  // itself to assistive tools.
-  QString AccessibleDescription(const QString& xTitle, const QString& yTitle, float minimum,
-                                float maximum) const;
+  chartwindow::ChartControl& MSChart1() { return msChart1_; }
 
  signals:
   // The user closed the window: it is to be unloaded.
@@ -57,18 +47,15 @@ class FrmChart : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The loaded file's name as the title holds it.
+  QString TitleName() const;
   // The data point under a place in twips, as series 1..7 and point 1..101.
   bool PointAt(float x, float y, int16_t& series, int16_t& point) const;
 
-  FrmChart(QWidget* mainWindow, const core::PlottedCurves* curves, const QString& filePath);
-
   QWidget* mainWindow_;
-  // The curves and the file the chart shows, when they are not the tables'.
-  std::optional<core::PlottedCurves> givenCurves_;
-  QString givenPath_;
-  platform::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
+  chartwindow::ChartGrid chartValues_{chartwindow::kChartRows, chartwindow::kChartColumns};
   // Indexed like the columns of chartValues_; 2..8 name the series.
   std::array<QString, chartwindow::kChartColumns + 1> seriesNames_;
   QString sensorKind_;
-  platform::ChartControl msChart1_;
+  chartwindow::ChartControl msChart1_;
 };

@@ -89,6 +89,7 @@ struct Options {
   QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QString()};
   QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}, QString()};
   QCommandLineOption csv{QStringLiteral("csv"), QString()};
+  QCommandLineOption json{QStringLiteral("json"), QString()};
   QCommandLineOption output{
       {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
   QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
@@ -98,8 +99,8 @@ struct Options {
   QCommandLineOption tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("VOLTS")};
 
   void AddTo(QCommandLineParser& parser) const {
-    parser.addOptions(
-        {help, version, quiet, recursive, csv, output, size, scale, reference, marks, tolerance});
+    parser.addOptions({help, version, quiet, recursive, csv, json, output, size, scale, reference,
+                       marks, tolerance});
   }
 };
 
@@ -150,6 +151,7 @@ Parsed ParseArguments(const QStringList& words) {
   inv.quiet = parser.isSet(options.quiet);
   inv.recursive = parser.isSet(options.recursive);
   inv.csv = parser.isSet(options.csv);
+  inv.json = parser.isSet(options.json);
   // Given twice, the last one counts.
   if (parser.isSet(options.output)) {
     inv.output = parser.values(options.output).constLast();
@@ -187,6 +189,8 @@ Parsed ParseArguments(const QStringList& words) {
     return Usage(QStringLiteral("'--recursive' goes with check"));
   if (inv.csv && inv.action != Action::List && inv.action != Action::Compare)
     return Usage(QStringLiteral("'--csv' goes with list and compare"));
+  if (inv.json && inv.action != Action::Check && inv.action != Action::Info)
+    return Usage(QStringLiteral("'--json' goes with check and info"));
   const bool drawn = inv.action == Action::Chart || inv.action == Action::Report;
   if (parser.isSet(options.output) && !drawn)
     return Usage(QStringLiteral("'--output' goes with chart and report"));

@@ -9,9 +9,11 @@
 
 #include "CurveCompare.h"
 #include "FileFacts.h"
-#include "FrmChart.h"
+#include "Invocation.h"
 #include "PrintableName.h"
 #include "SheetFlow.h"
+#include "chart/ChartLayout.h"
+#include "chart/PaintChart.h"
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"
 
@@ -20,6 +22,7 @@ namespace cli {
 namespace {
 
 constexpr int kResolution = 600;
+constexpr int kScreenDpi = 96;
 // A refused file's sheet is one page: its preamble shows as far as it fits.
 constexpr double kRefusalRoomMm = 40;
 
@@ -63,16 +66,18 @@ void Targets(SheetFlow& flow, const SheetRun& run) {
   }
 }
 
-void Chart(SheetFlow& flow, FrmChart& chart) {
+void Chart(SheetFlow& flow, const chart::ChartContent& content) {
   flow.Heading(QStringLiteral("Chart"));
-  // At the window's own size, so its text keeps its size against its lines.
-  const double scale = static_cast<double>(kResolution) / chart.logicalDpiX();
-  const QSizeF size = QSizeF(chart.size()) * scale;
-  flow.Block(size.height(), [&](QPainter& painter, const QRectF& place) {
+  // At the chart window's own size, so its text keeps its size against its
+  // lines, and as wide on paper as the window is on a 96 dpi screen.
+  const QSize window = kWindowChartSize;
+  const chart::ChartLayout layout = chart::LayOutChart(content, window);
+  const double scale = static_cast<double>(kResolution) / kScreenDpi;
+  flow.Block(window.height() * scale, [&](QPainter& painter, const QRectF& place) {
     painter.translate(place.topLeft());
     painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(), chart.size()));
-    chart.PaintImage(painter);
+    painter.setClipRect(QRect(QPoint(), window));
+    chart::PaintChart(painter, layout);
   });
 }
 
@@ -154,7 +159,7 @@ void Content(SheetFlow& flow, const SheetInput& in) {
   }
   flow.Text(QStringLiteral("Sensor: ") + SensorText(in.scale));
   Targets(flow, run);
-  if (in.chart != nullptr) Chart(flow, *in.chart);
+  if (in.chart) Chart(flow, *in.chart);
   Curves(flow, *run.curves);
   if (in.reference) Comparison(flow, run, *in.reference);
 }
@@ -173,18 +178,11 @@ SheetRun ReadSheetRun(const QString& file) {
   return run;
 }
 
-std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input) {
-  if (!input.run.curves) return nullptr;
+void MakeSheetChart(SheetInput& input) {
+  if (!input.run.curves) return;
   input.scale = ScaleOver(*input.run.curves, nullptr);
-  // Made at the window's client area, which the chart fills once shown.
-  auto chart = std::make_unique<FrmChart>(input.run.curves->raw, input.run.file);
-  chart->Form_Resize();
-  const ChartScale drawn = input.reference && input.reference->curves
-                               ? AddReference(*chart, *input.run.curves, *input.reference->curves)
-                               : input.scale;
-  AddMarks(*chart, *input.run.curves, drawn.sensorKind);
-  input.chart = chart.get();
-  return chart;
+  const bool reference = input.reference && input.reference->curves;
+  input.chart = RunChart(*input.run.curves, reference ? &*input.reference->curves : nullptr, true);
 }
 
 bool WriteSheet(const SheetInput& input, QIODevice& device) {

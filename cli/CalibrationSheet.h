@@ -2,14 +2,13 @@
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 #include "ChartExtras.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
+#include "chart/ChartContent.h"
 
-class FrmChart;
 class QIODevice;
 
 namespace cli {
@@ -27,8 +26,8 @@ struct SheetRun {
 struct SheetInput {
   SheetRun run;
   std::optional<SheetRun> reference;
-  ChartScale scale;           // the file's own, as the chart window draws it
-  FrmChart* chart = nullptr;  // with marks and the reference, at the window's size
+  ChartScale scale;                          // the file's own, as the chart window draws it
+  std::optional<chart::ChartContent> chart;  // with marks and the reference
 };
 
 // Reads one file for the sheet.
@@ -36,7 +35,7 @@ SheetRun ReadSheetRun(const QString& file);
 
 // The chart of a run that read, with its marks and, when given, the
 // reference; sets input's scale and chart.
-std::unique_ptr<FrmChart> MakeSheetChart(SheetInput& input);
+void MakeSheetChart(SheetInput& input);
 
 // Writes the sheet as an A4 PDF of text and lines; false when it could not be drawn.
 bool WriteSheet(const SheetInput& input, QIODevice& device);

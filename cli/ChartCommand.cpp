@@ -7,12 +7,13 @@
 #include "Commands.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
-#include "FrmChart.h"
 #include "PrintableName.h"
+#include "SameFile.h"
 
 namespace cli {
 
 int RunChart(const Invocation& inv, Output& out) {
+  if (OutputOverInput(inv, out)) return kExitUsage;
   const QString name = PrintableName(inv.output);
   const std::optional<ChartFormat> format = ChartFormatOf(inv.output);
   if (!format) {
@@ -33,14 +34,9 @@ int RunChart(const Invocation& inv, Output& out) {
   }
   const FileRead run = ReadOneFile(file, inv.quiet, out);
   if (!run.outcome.success) return kExitFailure;
+  // The chart the viewer's chart window shows of the file just read.
   const CurveSnapshot curves = SnapshotOf(file, run.read);
-  // Loaded from the file's curves as the viewer's chart window is from the tables.
-  FrmChart chart(curves.raw, file);
-  if (reference || inv.marks) {
-    const ChartScale scale =
-        reference ? AddReference(chart, curves, *reference) : ScaleOver(curves, nullptr);
-    if (inv.marks) AddMarks(chart, curves, scale.sensorKind);
-  }
+  const chart::ChartContent chart = RunChart(curves, reference ? &*reference : nullptr, inv.marks);
   QString error;
   if (!WriteChart(chart, {*format, inv.size, inv.scale.value_or(1.0)}, inv.output, error)) {
     out.Error(QStringLiteral("cannot write %1: %2").arg(name, error));

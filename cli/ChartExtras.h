@@ -3,8 +3,7 @@
 #include <QString>
 
 #include "CurveSnapshot.h"
-
-class FrmChart;
+#include "chart/ChartContent.h"
 
 namespace cli {
 
@@ -19,13 +18,11 @@ struct ChartScale {
 // together: the sensor kind and the value range that covers them all.
 ChartScale ScaleOver(const CurveSnapshot& first, const CurveSnapshot* second);
 
-// Adds the reference run's seven curves to the chart of file, thinner and
-// dashed in the same colours, and draws both runs on the range that covers
-// them; the legend names the two files. Returns that range.
-ChartScale AddReference(FrmChart& chart, const CurveSnapshot& file, const CurveSnapshot& reference);
-
-// Marks the file's target samples on their curves and its elevation-switch
-// heights as vertical lines labelled Up and Down, on the chart as scaled.
-void AddMarks(FrmChart& chart, const CurveSnapshot& file, const QString& sensorKind);
+// The chart the chart window shows of file; with a reference, the
+// reference's seven curves beneath, thinner and dotted in the same colours,
+// both runs on the range that covers them and named in the legend; with
+// marks, the file's target samples on their curves and its elevation-switch
+// heights as vertical lines labelled Up and Down.
+chart::ChartContent RunChart(const CurveSnapshot& file, const CurveSnapshot* reference, bool marks);
 
 }  // namespace cli

@@ -1,41 +1,24 @@
 #include "ChartFile.h"
 
-#include <QImage>
 #include <QImageWriter>
-#include <QPageSize>
-#include <QPdfWriter>
 
-#include "ChartCopy.h"
-#include "FrmChart.h"
 #include "OutputFile.h"
+#include "chart/ChartOutput.h"
 
 namespace cli {
 
 namespace {
 
-bool WritePng(FrmChart& chart, QSize size, double scale, QIODevice& out, QString& error) {
-  QImage image = chartwindow::BlankChartImage(size, scale);
+bool WritePng(const chart::ChartLayout& layout, double scale, QIODevice& out, QString& error) {
+  const QImage image = chart::ChartImage(layout, scale);
   if (image.isNull()) {
     error = QStringLiteral("not enough memory for an image of this size");
     return false;
   }
-  if (!chartwindow::DrawChart(chart, image)) return false;
   QImageWriter writer(&out, "png");
   if (writer.write(image)) return true;
   error = writer.errorString();
   return false;
-}
-
-bool WritePdf(FrmChart& chart, QSize size, QIODevice& out) {
-  QPdfWriter pdf(&out);
-  const int dpi = chart.logicalDpiX();
-  pdf.setResolution(dpi);
-  // One page the size of the window, so its pixels are the page's.
-  pdf.setPageSize(QPageSize(QSizeF(size) / dpi, QPageSize::Inch, QString(), QPageSize::ExactMatch));
-  pdf.setPageMargins(QMarginsF());
-  pdf.setTitle(chart.MSChart1().TitleText());
-  pdf.setCreator(QStringLiteral("mirelda-crv"));
-  return chartwindow::DrawChart(chart, pdf);
 }
 
 }  // namespace
@@ -48,23 +31,22 @@ std::optional<ChartFormat> ChartFormatOf(const QString& path) {
   return std::nullopt;
 }
 
-bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error) {
-  chart.resize(request.size);
-  // The chart fills the client area, as it does once the window is shown.
-  chart.Form_Resize();
+bool WriteChart(const chart::ChartContent& content, const ChartRequest& request,
+                const QString& path, QString& error) {
+  const chart::ChartLayout layout = chart::LayOutChart(content, request.size);
   return WriteOutputFile(
       path,
       [&](QIODevice& out, QString& drawError) {
         bool drawn = false;
         switch (request.format) {
           case ChartFormat::Png:
-            drawn = WritePng(chart, request.size, request.scale, out, drawError);
+            drawn = WritePng(layout, request.scale, out, drawError);
             break;
           case ChartFormat::Svg:
-            drawn = chartwindow::WriteChartSvg(chart, request.size, out);
+            drawn = chart::WriteChartSvg(layout, out);
             break;
           case ChartFormat::Pdf:
-            drawn = WritePdf(chart, request.size, out);
+            drawn = chart::WriteChartPdf(layout, out, QStringLiteral("mirelda-crv"));
             break;
         }
         if (!drawn && drawError.isEmpty())

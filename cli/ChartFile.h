@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-class FrmChart;
+#include "chart/ChartContent.h"
 
 namespace cli {
 
@@ -19,10 +19,11 @@ struct ChartRequest {
   double scale = 1.0;  // PNG only: pixels of the image to one of the window
 };
 
-// Writes what the chart window shows at the request's size of its client
-// area: a bitmap, or lines and text for SVG and PDF. The file appears only
-// whole, through WriteOutputFile: on failure an old file is kept, nothing is
-// left behind, and error says why.
-bool WriteChart(FrmChart& chart, const ChartRequest& request, const QString& path, QString& error);
+// Writes the chart laid out at the request's size: a bitmap, or lines and
+// text for SVG and PDF. The file appears only whole, through
+// WriteOutputFile: on failure an old file is kept, nothing is left behind,
+// and error says why.
+bool WriteChart(const chart::ChartContent& content, const ChartRequest& request,
+                const QString& path, QString& error);
 
 }  // namespace cli

@@ -1,12 +1,27 @@
 // compare: how a file's curves changed against a reference run.
 #include <QLocale>
 
+#include "ChartExtras.h"
 #include "Commands.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"
 #include "FileOutcome.h"
+#include "PrintableName.h"
 
 namespace cli {
+
+namespace {
+
+// Runs of one car read as one sensor kind; two kinds suggest files of two cars.
+void WarnOfTwoKinds(const CurveSnapshot& before, const CurveSnapshot& after, Output& out) {
+  const QString was = ScaleOver(before, nullptr).sensorKind;
+  const QString is = ScaleOver(after, nullptr).sensorKind;
+  if (was == is) return;
+  out.Error(QStringLiteral("%1 reads as %2 and %3 as %4: they may not be runs of one sensor")
+                .arg(PrintableName(before.path), was, PrintableName(after.path), is));
+}
+
+}  // namespace
 
 int RunCompare(const Invocation& inv, Output& out) {
   // The two read values side by side.
@@ -16,16 +31,21 @@ int RunCompare(const Invocation& inv, Output& out) {
   const CurveSnapshot before = SnapshotOf(reference.file, reference.read);
   const CurveSnapshot after = SnapshotOf(file.file, file.read);
 
+  if (!inv.quiet) WarnOfTwoKinds(before, after, out);
+
+  // Text takes the locale's decimal separator, as the viewer's lists do.
+  const QLocale locale;
   const CurveDifferences differences = CompareCurves(before, after);
-  const QStringList lines = inv.csv ? DifferenceCsv(before, after)
-                                    : DifferenceLines(differences, QLocale().decimalPoint());
+  const QStringList lines =
+      inv.csv ? DifferenceCsv(before, after) : DifferenceLines(differences, locale.decimalPoint());
   for (const QString& line : lines) out.Result(line);
   if (!inv.tolerance) return kExitSuccess;
   const QStringList beyond = CurvesBeyond(differences, *inv.tolerance);
   if (beyond.isEmpty()) return kExitSuccess;
   if (!inv.quiet) {
-    out.Error(QStringLiteral("beyond the tolerance of %1V: %2")
-                  .arg(QString::number(*inv.tolerance), beyond.join(QStringLiteral(", "))));
+    out.Error(
+        QStringLiteral("beyond the tolerance of %1V: %2")
+            .arg(locale.toString(*inv.tolerance, 'g', 15), beyond.join(QStringLiteral(", "))));
   }
   return kExitFailure;
 }

@@ -86,8 +86,7 @@ void ForEachCrvFile(
   if (!IsDirectory(path)) {
     file(operand);
   } else if (!recursive) {
-    problem(operand,
-            QStringLiteral("Is a directory; give --recursive to check the CRV files in it"));
+    problem(operand, kNotWalked);
   } else {
     Walk(path, file, problem);
   }

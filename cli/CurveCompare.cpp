@@ -61,9 +61,15 @@ QStringList DifferenceLines(const CurveDifferences& differences, const QString& 
   QStringList lines;
   for (std::size_t c = 0; c < differences.size(); ++c) {
     const CurveDifference& d = differences[c];
-    lines.append(QStringLiteral("%1: largest %2V at %3%, mean %4V")
+    // The counts show a drift too small for the volts' two decimals.
+    const QString counts =
+        QStringLiteral("%1 %2")
+            .arg(d.largestRaw)
+            .arg(d.largestRaw == 1 || d.largestRaw == -1 ? QStringLiteral("count")
+                                                         : QStringLiteral("counts"));
+    lines.append(QStringLiteral("%1: largest %2V (%3) at %4%, mean %5V")
                      .arg(core::CurveName(PlottedCode(static_cast<int>(c))),
-                          core::HundredthsText(d.largest, decimalPoint))
+                          core::HundredthsText(d.largest, decimalPoint), counts)
                      .arg(d.height)
                      .arg(core::HundredthsText(d.meanHundredths, decimalPoint)));
   }

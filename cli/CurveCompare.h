@@ -22,7 +22,7 @@ CurveDifferences CompareCurves(const CurveSnapshot& reference, const CurveSnapsh
 // The hundredths of a volt of sum / count counts, exact, ties to even.
 int64_t MeanHundredths(int64_t sum, int64_t count);
 
-// One line per curve: "Loaded Up: largest -0.12V at 37%, mean 0.00V".
+// One line per curve: "Loaded Up: largest -0.12V (-1573 counts) at 37%, mean 0.00V".
 QStringList DifferenceLines(const CurveDifferences& differences, const QString& decimalPoint);
 
 // A header and one row per height: the raw difference of each curve, then

@@ -2,11 +2,12 @@
 
 #include <QByteArray>
 
-#include "ChartScaling.h"
-#include "GeneralNumber.h"
 #include "PrintableName.h"
+#include "TextDecode.h"
+#include "core/ChartScale.h"
 #include "core/CurveNames.h"
 #include "core/FileNameBytes.h"
+#include "core/GeneralNumber.h"
 #include "core/SampleSets.h"
 
 namespace cli {
@@ -14,7 +15,7 @@ namespace cli {
 QStringList PreambleText(const core::CrvRead& read) {
   QStringList lines;
   for (const core::PreambleLine& line : read.preamble) {
-    QString text = PrintableLine(core::DecodeFileName(QByteArray::fromStdString(line.head)));
+    QString text = DisplayLine(QByteArray::fromStdString(line.head), line.truncated);
     if (line.truncated) text += QStringLiteral(" [... %1 bytes in all]").arg(line.length);
     lines.append(text);
   }
@@ -23,8 +24,8 @@ QStringList PreambleText(const core::CrvRead& read) {
 
 QString SensorText(const ChartScale& scale) {
   return QStringLiteral("%1, chart range %2 to %3 %4")
-      .arg(scale.sensorKind, chartwindow::GeneralNumber(scale.minimum),
-           chartwindow::GeneralNumber(scale.maximum), chartwindow::ValueUnit(scale.sensorKind));
+      .arg(scale.sensorKind, core::GeneralNumber(scale.minimum), core::GeneralNumber(scale.maximum),
+           core::ValueUnit(scale.sensorKind));
 }
 
 QString SwitchText(int16_t height) {

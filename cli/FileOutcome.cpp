@@ -10,7 +10,7 @@ namespace cli {
 
 namespace {
 
-FileOutcome OutcomeOf(const QString& file, const core::CrvRead& read) {
+FileOutcome OutcomeOf(const core::CrvRead& read) {
   switch (read.end) {
     case core::ReadEnd::Whole: {
       // The target checks' warnings, as the reader logs them after its success.
@@ -22,12 +22,17 @@ FileOutcome OutcomeOf(const QString& file, const core::CrvRead& read) {
       return {true, core::SuccessText(), {}, warnings};
     }
     case core::ReadEnd::CouldNotOpen:
-      // The status line says it more briefly than the box, which repeats the name.
-      return {false, core::CouldNotOpenStatusText(), {}, {}};
+      return {false,
+              QStringLiteral("Could not open file"),
+              PrintableLine(QString::fromLocal8Bit(read.openFailure)),
+              {}};
     case core::ReadEnd::Problem:
-      return {false, core::ProblemText(file, read.problem.line), ReasonText(read.problem), {}};
+      return {false,
+              QStringLiteral("Problem at line %1").arg(read.problem.line),
+              ReasonText(read.problem),
+              {}};
     case core::ReadEnd::Unfinished:
-      return {false, core::UnfinishedText(file), ReasonText(read.problem), {}};
+      return {false, QStringLiteral("Could not fully process"), ReasonText(read.problem), {}};
   }
   return {};
 }
@@ -41,23 +46,25 @@ QString FileOutcome::Line(const QString& file) const {
 }
 
 QString FileOutcome::Text() const {
-  // The reader's messages name the file too; the reason is printable already.
-  return reason.isEmpty() ? PrintableName(message)
-                          : PrintableName(message) + QStringLiteral(": ") + reason;
+  return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+}
+
+QString NotCrvText() {
+  return QStringLiteral("the name does not end in .CRV");
 }
 
 FileRead ReadCrvFile(const QString& file, bool keepPreamble) {
   // The viewer reads no file whose name fails its test.
   if (!core::PassesCrvNameTest(file)) {
-    return {file, core::CrvRead{}, {false, core::CannotProcessText(file), {}, {}}};
+    return {file, core::CrvRead{}, {false, NotCrvText(), {}, {}}};
   }
   FileRead run{file, core::ReadCrv(file, keepPreamble), {}};
-  run.outcome = OutcomeOf(file, run.read);
+  run.outcome = OutcomeOf(run.read);
   return run;
 }
 
-FileRead ReadOneFile(const QString& file, bool quiet, Output& out) {
-  FileRead run = ReadCrvFile(file);
+FileRead ReadOneFile(const QString& file, bool quiet, Output& out, bool keepPreamble) {
+  FileRead run = ReadCrvFile(file, keepPreamble);
   if (!run.outcome.success) {
     out.Error(run.outcome.Line(file));
     return run;

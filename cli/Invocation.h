@@ -7,6 +7,10 @@
 
 namespace cli {
 
+// The chart window's client area as designed (9375 x 7530 twips), in pixels:
+// the charts and the sheet's chart are drawn at it unless asked otherwise.
+inline constexpr QSize kWindowChartSize(625, 502);
+
 enum class Action { Help, Version, Check, List, Chart, Info, Compare, Report };
 
 // What the command line asks for, once its words are understood.
@@ -15,6 +19,7 @@ struct Invocation {
   bool quiet = false;
   bool recursive = false;  // check: walk directories for CRV files
   bool csv = false;        // list, compare: one row per height instead of text
+  bool json = false;       // check, info: one JSON object per file and line
   bool marks = false;      // chart: target samples and elevation switches drawn
   // check: the files and directories; list: the file, then the curve if
   // given; chart, info, report: the file; compare: the reference, then the file.
@@ -24,7 +29,7 @@ struct Invocation {
   // compare: the largest difference in volts that still passes.
   std::optional<double> tolerance;
   // chart: in pixels; the chart window's client area unless given.
-  QSize size{625, 502};
+  QSize size = kWindowChartSize;
   // chart, PNG only: image pixels to one of the window, 1 to 4; 1 unless given.
   std::optional<double> scale;
 };

@@ -6,6 +6,7 @@
 #include "CurveCsv.h"
 #include "FileOutcome.h"
 #include "PrintableName.h"
+#include "RunCsv.h"
 #include "core/CurveNames.h"
 #include "core/ListText.h"
 
@@ -76,11 +77,12 @@ int RunList(const Invocation& inv, Output& out) {
       return kExitUsage;
     }
   }
-  const FileRead run = ReadOneFile(file, inv.quiet, out);
+  const FileRead run = ReadOneFile(file, inv.quiet, out, inv.csv);
   if (!run.outcome.success) return kExitFailure;
 
   if (inv.csv) {
-    for (const QString& row : CurveCsv(SnapshotOf(file, run.read))) out.Result(row);
+    const CurveSnapshot curves = SnapshotOf(file, run.read);
+    for (const QString& row : CurveCsv(curves) + RunCsv(curves, run.read)) out.Result(row);
   } else if (only) {
     PrintList(ListLines(run.read, *only), out);
   } else {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "FileName.h"
+#include "SignalCleanup.h"
 
 namespace cli {
 
@@ -67,23 +68,125 @@ void KeepOwner(int fd, const struct stat& old) {
   [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
 }
 
-// A new file beside name, so that the rename stays within its file system,
-// made as open(2) makes one: all may read and write, less the umask.
-int CreateBeside(const QByteArray& name, QByteArray& temporary) {
-  const qsizetype slash = name.lastIndexOf('/');
-  const QByteArray folder = slash < 0 ? QByteArray() : name.left(slash + 1);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary =
-        folder + ".mirelda-crv-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
 // A file system that cannot sync a file has nothing more to do for it.
 bool Synced(int fd) {
   return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
+// The new content in the file open at fd, with the owner and mode of the
+// file it replaces, if any.
+bool Fill(int fd, const QByteArray& bytes, const struct stat* old) {
+  if (old && ::geteuid() == 0) KeepOwner(fd, *old);
+  return (!old || ::fchmod(fd, old->st_mode & 0777) == 0) && WriteAll(fd, bytes) && Synced(fd);
+}
+
+QByteArray TemporaryName(const QByteArray& name) {
+  const qsizetype slash = name.lastIndexOf('/');
+  return name.left(slash + 1) + ".mirelda-crv-" +
+         QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+// Closes fd; the reason for failing: the step before, or the close itself
+// when nothing failed before it.
+int Close(int fd, bool& done) {
+  const int reason = errno;
+  if (::close(fd) != 0 && done) {
+    done = false;
+    return errno;
+  }
+  return reason;
+}
+
+// A named temporary removed again, and no longer looked after.
+void Discard(const QByteArray& temporary) {
+  ::unlink(temporary.constData());
+  ForgetOnSignal();
+}
+
+// The name looked after before the file has it, so that a signal taken in
+// any thread finds it; no longer when the file could not have it.
+bool Named(bool made) {
+  const int reason = errno;
+  if (!made) ForgetOnSignal();
+  errno = reason;
+  return made;
+}
+
+enum class Written { Done, Failed, Unsupported };
+
+#ifdef O_TMPFILE
+// The folder that holds name, so that the new file is made in it and the
+// rename stays within one file system.
+QByteArray FolderOf(const QByteArray& name) {
+  const qsizetype slash = name.lastIndexOf('/');
+  if (slash < 0) return QByteArrayLiteral(".");
+  return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
+}
+
+// Gives the unnamed file open at fd a temporary name beside name: directly
+// where the program may (AT_EMPTY_PATH), else through /proc.
+bool LinkBeside(int fd, const QByteArray& name, QByteArray& temporary) {
+  const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = TemporaryName(name);
+    RemoveOnSignal(temporary);
+    const bool linked =
+        ::linkat(fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH) == 0 ||
+        (errno != EEXIST && ::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, temporary.constData(),
+                                     AT_SYMLINK_FOLLOW) == 0);
+    if (Named(linked)) return true;
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+// The content written to a file without a name (O_TMPFILE) in the output's
+// folder, so that nothing is left of it when the program is stopped, even
+// by KILL, then linked under a temporary name. Unsupported where the kernel,
+// the file system or a missing /proc do not allow it.
+Written WriteUnnamed(const QByteArray& name, const QByteArray& bytes, const struct stat* old,
+                     QByteArray& temporary, int& reason) {
+  const int fd = ::open(FolderOf(name).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return Written::Unsupported;
+  if (!Fill(fd, bytes, old)) {
+    bool done = false;
+    reason = Close(fd, done);
+    return Written::Failed;
+  }
+  bool done = LinkBeside(fd, name, temporary);
+  const bool linked = done;
+  reason = Close(fd, done);
+  if (done) return Written::Done;
+  if (linked) Discard(temporary);
+  return linked ? Written::Failed : Written::Unsupported;
+}
+#else
+Written WriteUnnamed(const QByteArray&, const QByteArray&, const struct stat*, QByteArray&, int&) {
+  return Written::Unsupported;
+}
+#endif
+
+// The content written to a new file beside name under a temporary name,
+// which a signal that can be caught removes, made as open(2) makes one: all
+// may read and write, less the umask.
+Written WriteNamed(const QByteArray& name, const QByteArray& bytes, const struct stat* old,
+                   QByteArray& temporary, int& reason) {
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = TemporaryName(name);
+    RemoveOnSignal(temporary);
+    fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (!Named(fd >= 0) && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    reason = errno;
+    return Written::Failed;
+  }
+  bool done = Fill(fd, bytes, old);
+  reason = Close(fd, done);
+  if (done) return Written::Done;
+  Discard(temporary);
+  return Written::Failed;
 }
 
 }  // namespace
@@ -102,28 +205,24 @@ bool WriteOutputFile(const QString& path, const QByteArray& bytes, QString& erro
   if (!error.isEmpty()) return false;
 
   QByteArray temporary;
-  const int fd = CreateBeside(name, temporary);
-  if (fd < 0) {
-    error = SystemReason(errno);
-    return false;
+  int reason = 0;
+  const struct stat* replaced = exists ? &old : nullptr;
+  Written written = WriteUnnamed(name, bytes, replaced, temporary, reason);
+  if (written == Written::Unsupported) {
+    written = WriteNamed(name, bytes, replaced, temporary, reason);
   }
-  if (exists && ::geteuid() == 0) KeepOwner(fd, old);
-  bool done =
-      (!exists || ::fchmod(fd, old.st_mode & 0777) == 0) && WriteAll(fd, bytes) && Synced(fd);
-  int reason = errno;
-  if (::close(fd) != 0 && done) {
-    done = false;
+  if (written == Written::Done) {
+    const SignalsHeld held;
+    if (::rename(temporary.constData(), name.constData()) == 0) {
+      ForgetOnSignal();
+      return true;
+    }
     reason = errno;
-  }
-  if (done && ::rename(temporary.constData(), name.constData()) != 0) {
-    done = false;
-    reason = errno;
-  }
-  if (!done) {
     ::unlink(temporary.constData());
-    error = SystemReason(reason);
+    ForgetOnSignal();
   }
-  return done;
+  error = SystemReason(reason);
+  return false;
 }
 
 bool WriteOutputFile(const QString& path,

@@ -17,10 +17,13 @@ QString OutputFileProblem(const QString& path);
 
 // Replaces the file at path (named by its bytes, FileName.h) with bytes, or
 // creates it, so that it holds either its old content or all of the new:
-// the bytes go to a new file beside it, each write checked, synced and
-// renamed over it; a replaced file keeps its permissions. On failure the old
-// file is untouched, nothing is left behind, and error says why in the
-// system's words ("No space left on device").
+// the bytes go to a new file in its folder, each write checked, synced and
+// renamed over it; a replaced file keeps its permissions, and its owner when
+// root replaces it. The new file has no name while it is written (where the
+// system allows) and a temporary one only for the instant before the rename,
+// which a signal that stops the program removes. On failure the old file is
+// untouched, nothing is left behind, and error says why in the system's
+// words ("No space left on device").
 bool WriteOutputFile(const QString& path, const QByteArray& bytes, QString& error);
 
 // The same for content made by produce, which writes it to the device given

@@ -10,12 +10,6 @@ QString Hex(char16_t code, int digits) {
   return QStringLiteral("%1").arg(code, digits, 16, QLatin1Char('0'));
 }
 
-// Characters that reorder or break the rest of a line on a terminal.
-bool Invisible(char16_t c) {
-  return (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
-         (c >= 0x2066 && c <= 0x2069);
-}
-
 QString Printable(const QString& name, bool doubleBackslash) {
   QString shown;
   shown.reserve(name.size());
@@ -38,7 +32,7 @@ QString Printable(const QString& name, bool doubleBackslash) {
       shown += QStringLiteral("\\x") + Hex(c, 2);
     } else if (core::IsEscapedByte(name[i])) {
       shown += QStringLiteral("\\x") + Hex(c - 0xDC00, 2);
-    } else if (name[i].isSurrogate() || Invisible(c)) {
+    } else if (name[i].isSurrogate() || IsInvisible(c)) {
       shown += QStringLiteral("\\u") + Hex(c, 4);
     } else {
       shown += name[i];
@@ -48,6 +42,11 @@ QString Printable(const QString& name, bool doubleBackslash) {
 }
 
 }  // namespace
+
+bool IsInvisible(char16_t c) {
+  return (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
 
 QString PrintableName(const QString& name) {
   return Printable(name, true);

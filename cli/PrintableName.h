@@ -17,4 +17,8 @@ QString PrintableName(const QString& name);
 // terminal codes: escaped like a name, except that a backslash stays one.
 QString PrintableLine(const QString& line);
 
+// A character that reorders or breaks the rest of a line on a terminal: C1
+// controls, line and paragraph separators, bidirectional controls.
+bool IsInvisible(char16_t c);
+
 }  // namespace cli

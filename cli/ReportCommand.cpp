@@ -1,15 +1,14 @@
 // report: a calibration sheet of one file, as an A4 PDF.
-#include <memory>
-
 #include "CalibrationSheet.h"
 #include "Commands.h"
-#include "FrmChart.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
+#include "SameFile.h"
 
 namespace cli {
 
 int RunReport(const Invocation& inv, Output& out) {
+  if (OutputOverInput(inv, out)) return kExitUsage;
   SheetInput input;
   if (!inv.reference.isEmpty()) {
     input.reference = ReadSheetRun(inv.reference);
@@ -22,7 +21,7 @@ int RunReport(const Invocation& inv, Output& out) {
   const bool read = input.run.curves.has_value();
   // A file that does not read still gets its sheet, which says why.
   if (!read) out.Error(input.run.outcome.Line(input.run.file));
-  const std::unique_ptr<FrmChart> chart = MakeSheetChart(input);
+  MakeSheetChart(input);
 
   QString error;
   const auto draw = [&](QIODevice& device, QString& why) {

@@ -1,6 +1,6 @@
 // mirelda-crv: checks, lists and charts CRV files from the command line.
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -63,13 +63,13 @@ int main(int argc, char* argv[]) {
     out.Finish();
     return cli::kExitUsage;
   }
-  // Only the chart and the sheet draw, with the widgets of the chart window: on the
+  // Only the chart and the sheet draw, through the chart layer: on the
   // offscreen platform, so it never needs or opens a display.
   std::unique_ptr<QCoreApplication> app;
   const cli::Action action = parsed.invocation.action;
   if (action == cli::Action::Chart || action == cli::Action::Report) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    app = std::make_unique<QApplication>(commandLine.QtArgc(), commandLine.QtArgv());
+    app = std::make_unique<QGuiApplication>(commandLine.QtArgc(), commandLine.QtArgv());
   } else {
     app = std::make_unique<QCoreApplication>(commandLine.QtArgc(), commandLine.QtArgv());
   }

@@ -43,6 +43,13 @@ bool IsBlankOrPlus(char c) {
   return c == ' ' || c == '\t' || c == '+';
 }
 
+// A plus sign or a blank makes text unreadable: the first from the left is named.
+CrvRule PlusOrBlank(std::string_view text) {
+  const std::size_t first = text.find_first_of(" \t+");
+  return first != std::string_view::npos && text[first] == '+' ? CrvRule::PlusSign
+                                                                : CrvRule::Blank;
+}
+
 std::string WithoutBlanksOrPlus(std::string_view text) {
   std::string kept;
   for (const char c : text) {
@@ -58,7 +65,7 @@ CrvRule NumberFault(std::string_view text, int64_t min, int64_t max, CrvRule too
   if (text.empty()) return CrvRule::EmptyField;
   const std::string kept = WithoutBlanksOrPlus(text);
   if (kept.size() != text.size()) {
-    return IsWholeNumber(kept) ? CrvRule::PlusOrBlank : CrvRule::NotWholeNumber;
+    return IsWholeNumber(kept) ? PlusOrBlank(text) : CrvRule::NotWholeNumber;
   }
   if (!IsWholeNumber(text)) return CrvRule::NotWholeNumber;
   const bool negative = text.starts_with('-');
@@ -76,7 +83,7 @@ CrvRule PercentFault(std::string_view text, int64_t min, int64_t max, CrvRule to
   const std::string kept = WithoutBlanksOrPlus(text);
   if (kept.size() != text.size() && kept.ends_with('%') &&
       IsWholeNumber(std::string_view(kept).substr(0, kept.size() - 1))) {
-    return CrvRule::PlusOrBlank;
+    return PlusOrBlank(text);
   }
   if (!text.ends_with('%') || text.size() == 1) return CrvRule::NotWholeNumber;
   return NumberFault(text.substr(0, text.size() - 1), min, max, tooLow, tooHigh);

@@ -70,15 +70,17 @@ class CrvReader {
   ReadProblem problem_;
   int16_t rowState_ = kSeekingHeader;
   int16_t section_ = kNoSection;
+  HeaderClues clues_;
 };
 
 Outcome CrvReader::Handle(const TextLine& line) {
   if (rowState_ == kSeekingHeader) {
     if (IsHeaderLine(line.head, line.truncated)) {
       rowState_ = 0;
-    } else if (keepPreamble_) {
-      read_.preamble.push_back({line.head, line.truncated, line.length});
+      return Outcome::Continue;
     }
+    clues_.See(line.head, line.truncated);
+    if (keepPreamble_) read_.preamble.push_back({line.head, line.truncated, line.length});
     return Outcome::Continue;
   }
   if (rowState_ < kInTrailer) return HandleDataRow(line);
@@ -90,6 +92,7 @@ ReadProblem CrvReader::Unfinished(bool readError) const {
                                   : rowState_ == kSeekingHeader ? CrvRule::NoHeader
                                                                 : CrvRule::EndsBeforeRow);
   if (problem.rule == CrvRule::EndsBeforeRow) problem.dueRow = rowState_;
+  if (problem.rule == CrvRule::NoHeader) problem.header = clues_.Reason();
   return problem;
 }
 

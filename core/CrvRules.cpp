@@ -18,7 +18,8 @@ constexpr std::array<std::string_view, kCrvRuleCount> kTexts = {
     "a height out of order (the row of %1% is due)",
     "a missing percent sign",
     "an empty field",
-    "a plus sign or a blank",
+    "a plus sign",
+    "a blank",
     "a leading zero",
     "a minus zero",
     "not a whole number",
@@ -33,7 +34,38 @@ constexpr std::array<std::string_view, kCrvRuleCount> kTexts = {
     "a 50th sample",
 };
 
+constexpr std::array<std::string_view, kCrvRuleCount> kNames = {
+    "",
+    "no-header",
+    "ends-before-row",
+    "read-error",
+    "too-many-lines",
+    "line-too-long",
+    "empty-line-in-rows",
+    "height-out-of-order",
+    "missing-percent",
+    "empty-field",
+    "plus-sign",
+    "blank",
+    "leading-zero",
+    "minus-zero",
+    "not-whole-number",
+    "beyond-32-bit",
+    "beyond-16-bit",
+    "sample-height-255",
+    "switch-height-range",
+    "too-many-fields",
+    "too-few-fields",
+    "not-switch-keyword",
+    "third-switch-line",
+    "fiftieth-sample",
+};
+
 }  // namespace
+
+std::string_view CrvRuleName(CrvRule rule) {
+  return kNames.at(static_cast<std::size_t>(rule));
+}
 
 std::string_view CrvRuleText(CrvRule rule) {
   return kTexts.at(static_cast<std::size_t>(rule));

@@ -74,4 +74,14 @@ QByteArray EncodeFileName(const QString& name) {
   return bytes;
 }
 
+QString ShownFileName(const QString& name) {
+  QString shown = name;
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    if (IsEscapedByte(shown[i]) && (i == 0 || !shown[i - 1].isHighSurrogate())) {
+      shown[i] = QChar::ReplacementCharacter;
+    }
+  }
+  return shown;
+}
+
 }  // namespace core

@@ -16,4 +16,8 @@ QByteArray EncodeFileName(const QString& name);
 // True for a character that stands for a byte that was not UTF-8.
 bool IsEscapedByte(QChar c);
 
+// The name as a window or a drawn chart shows it: each byte that was not
+// UTF-8 shown as the replacement character U+FFFD.
+QString ShownFileName(const QString& name);
+
 }  // namespace core

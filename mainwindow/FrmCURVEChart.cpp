@@ -20,6 +20,9 @@ void FrmCURVE::ShowChart() {
 void FrmCURVE::ShowChartOnScreen() {
   chart_->PlaceOnScreen();
   chart_->show();
+  // Where the screen leaves no room beside the main window, the chart opens
+  // over it; above it, so the main window hides nothing of the chart.
+  chart_->raise();
   // A window manager frames the chart window when it first puts it on the
   // screen: then its frame is known and it is placed once more. Moves of
   // either window after that are the user's; the chart stays put until the
@@ -63,11 +66,13 @@ bool FrmCURVE::ChartPlacementExposed(QObject* watched) {
     ShowChartOnScreen();
     chart_->setAttribute(Qt::WA_ShowWithoutActivating, false);
     activateWindow();
+    chart_->raise();
     return true;
   }
   if (ChartLoaded() && watched == chart_->windowHandle() && chartAwaitsFrame_) {
     chartAwaitsFrame_ = false;
     chart_->PlaceOnScreen();
+    chart_->raise();
     return true;
   }
   return false;

@@ -5,6 +5,7 @@
 #include "CurveTables.h"
 #include "FrmCURVE.h"
 #include "FrmChart.h"
+#include "IsolatedName.h"
 #include "MessageBox.h"
 #include "WindowPrinter.h"
 #include "core/StartName.h"
@@ -25,7 +26,7 @@ FrmCURVE::StartOutcome FrmCURVE::Form_Load(const QString& argumentString) {
   }
   const QString name = core::WithoutQuotePair(argumentString);
   if (!core::PassesCrvNameTest(name)) {
-    platform::ShowMessage(core::CannotProcessText(name));
+    platform::ShowMessage(core::CannotProcessText(CURVEroutines::IsolatedName(name)));
     return StartOutcome::End;
   }
   CURVEroutines::ReadCurveFile(name);
@@ -47,7 +48,7 @@ void FrmCURVE::CmdLoad_Click() {
 
 void FrmCURVE::LoadChosenFile(const QString& name) {
   if (!core::PassesCrvNameTest(name)) {
-    platform::ShowMessage(core::CannotProcessText(name));
+    platform::ShowMessage(core::CannotProcessText(CURVEroutines::IsolatedName(name)));
     return;
   }
   CURVEroutines::ReadCurveFile(name);

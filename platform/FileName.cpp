@@ -28,16 +28,6 @@ std::optional<QByteArray> EntryShownAs(const QByteArray& folder, const QString& 
 
 }  // namespace
 
-QString ShownFileName(const QString& name) {
-  QString shown = name;
-  for (qsizetype i = 0; i < shown.size(); ++i) {
-    if (IsEscapedByte(shown[i]) && (i == 0 || !shown[i - 1].isHighSurrogate())) {
-      shown[i] = QChar::ReplacementCharacter;
-    }
-  }
-  return shown;
-}
-
 QString FileNameFromShown(const QString& path) {
   if (!path.contains(QChar::ReplacementCharacter)) return path;
   const QStringList names = path.split(QLatin1Char('/'));

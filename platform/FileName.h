@@ -11,11 +11,8 @@ namespace platform {
 using core::DecodeFileName;
 using core::EncodeFileName;
 using core::IsEscapedByte;
-
-// The name as a window shows it: each byte that was not UTF-8 shown as the
-// replacement character U+FFFD. Any text that may hold a name goes through
-// it on its way to a widget.
-QString ShownFileName(const QString& name);
+// Any text that may hold a name goes through it on its way to a widget.
+using core::ShownFileName;
 
 // A path as Qt's file dialog gives it, where each byte of a name that is not
 // UTF-8 became U+FFFD, back in the lossless form: each name in it that holds

@@ -39,9 +39,4 @@ class CommonDialog {
   QWidget* parent_;
 };
 
-// The Qt name filters for a bar-separated filter. File systems on Linux tell
-// letter cases apart, so each pattern is widened to every case of its letters:
-// "*.CRV" also lists "a.crv" and "b.Crv".
-QStringList QtNameFilters(const QString& filter);
-
 }  // namespace platform

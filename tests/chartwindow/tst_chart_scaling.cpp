@@ -1,20 +1,19 @@
 // The chart's arithmetic: sensor kind, conversion, value-axis range, the
 // numbers it writes, how many divisions a label spans and where labels are
-// anchored, the tick marks, what the pointer is on, where the legend goes and
-// where the chart window goes beside the main window.
+// anchored, the tick marks, what the pointer is on and where the chart window
+// goes beside the main window.
 #include <QLocale>
 #include <QRect>
 #include <QTest>
 #include <cmath>
 
-#include "AxisRules.h"
 #include "ChartPlacement.h"
 #include "ChartScaling.h"
-#include "GeneralNumber.h"
 #include "HitTest.h"
-#include "LegendRules.h"
+#include "chart/AxisRules.h"
+#include "core/GeneralNumber.h"
 
-using platform::ChartGrid;
+using chartwindow::ChartGrid;
 
 class ChartScaling : public QObject {
   Q_OBJECT
@@ -112,7 +111,7 @@ class ChartScaling : public QObject {
     QFETCH(QString, text);
     const QLocale previous;
     QLocale::setDefault(QLocale(locale));
-    const QString written = chartwindow::GeneralNumber(value);
+    const QString written = core::GeneralNumber(value);
     QLocale::setDefault(previous);
     QCOMPARE(written, text);
   }
@@ -133,27 +132,7 @@ class ChartScaling : public QObject {
     QFETCH(qint64, divisions);
     QFETCH(double, plotHeight);
     QFETCH(qint64, every);
-    QCOMPARE(platform::LabelEvery(divisions, plotHeight, 14.0), every);
-  }
-
-  // Row labels: the smallest divisor of the 10 intervals that leaves a label's
-  // height (12) between labels 22 wide.
-  void categoryLabelEvery_data() {
-    QTest::addColumn<int>("intervals");
-    QTest::addColumn<double>("plotWidth");
-    QTest::addColumn<int>("every");
-    QTest::newRow("all fit") << 10 << 340.0 << 1;
-    QTest::newRow("just short") << 10 << 339.0 << 2;
-    QTest::newRow("every 50") << 10 << 100.0 << 5;
-    QTest::newRow("the ends alone") << 10 << 10.0 << 10;
-    QTest::newRow("a prime number of them") << 7 << 100.0 << 7;
-  }
-
-  void categoryLabelEvery() {
-    QFETCH(int, intervals);
-    QFETCH(double, plotWidth);
-    QFETCH(int, every);
-    QCOMPARE(platform::CategoryLabelEvery(intervals, plotWidth, 22.0, 12.0), every);
+    QCOMPARE(chart::LabelEvery(divisions, plotHeight, 14.0), every);
   }
 
   // Value tick marks on a plot from y 0 to plotHeight: all half units while
@@ -179,84 +158,77 @@ class ChartScaling : public QObject {
     QFETCH(qint64, labelEvery);
     QFETCH(int, count);
     QFETCH(double, first);
-    platform::TickLayout layout;
+    chart::TickLayout layout;
     layout.plot = QRectF(0, 0, 100, plotHeight);
     layout.range = {low, high, static_cast<int64_t>(std::nearbyint((high - low) * 2))};
     layout.labelEvery = labelEvery;
-    layout.labelAnchor = platform::LabelAnchor(layout.range);
     QList<double> values;
-    for (const QLineF& mark : platform::TickMarks(layout)) {
+    for (const QLineF& mark : chart::TickMarks(layout)) {
       if (mark.dy() == 0) values << low + (plotHeight - mark.y1()) / plotHeight * (high - low);
     }
     QCOMPARE(values.size(), count);
     QCOMPARE(values.front(), first);
   }
 
-  // A legend of 7 entries of 100 x 18 in a chart, its parts 20 from the edges.
-  void legend_data() {
-    QTest::addColumn<QSizeF>("chart");
-    QTest::addColumn<bool>("below");
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<QPointF>("second");  // the second entry's corner
-    QTest::newRow("as designed: right")
-        << QSizeF(625, 502) << false << QRectF(505, 188, 100, 126) << QPointF(505, 206);
-    QTest::newRow("a third of the width: right")
-        << QSizeF(340, 502) << false << QRectF(220, 188, 100, 126) << QPointF(220, 206);
-    QTest::newRow("narrower: below in rows")
-        << QSizeF(339, 502) << true << QRectF(69.5, 410, 200, 72) << QPointF(169.5, 410);
-    QTest::newRow("too low for the column: below")
-        << QSizeF(625, 165) << true << QRectF(62.5, 109, 500, 36) << QPointF(162.5, 109);
-  }
-
-  void legend() {
-    QFETCH(QSizeF, chart);
-    QFETCH(bool, below);
-    QFETCH(QRectF, rect);
-    QFETCH(QPointF, second);
-    const platform::LegendLayout layout =
-        platform::LayOutLegend(QRectF(QPointF(), chart), QSizeF(100, 18), 7, 20);
-    QCOMPARE(layout.below, below);
-    QCOMPARE(layout.rect, rect);
-    QCOMPARE(layout.entries.size(), std::size_t{7});
-    QCOMPARE(layout.entries[1], second);
-  }
-
-  // Screen, main window frame and chart frame (627 x 527 unless cut) in
-  // pixels: both frames where the rule puts them.
+  // Screen, main window frame and chart frame in pixels (the main frame
+  // 522 x 404 and the chart's 627 x 527 unless a row says otherwise): both
+  // frames where the rule puts them.
   void placement_data() {
     QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QPoint>("main");  // the main frame, 522 x 404, at first
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QSize>("chartSize");
     QTest::addColumn<QPoint>("mainAfter");
     QTest::addColumn<QRect>("chart");
+    const QSize main(522, 404);
     const QSize chart(627, 527);
-    QTest::newRow("beside, as it fits") << QRect(0, 0, 1366, 768) << QPoint(100, 50)
+    const QRect wide(0, 0, 1366, 768);
+    const QRect small(0, 0, 1024, 768);
+    QTest::newRow("beside, as it fits") << wide << QRect(QPoint(100, 50), main) << chart
                                         << QPoint(100, 50) << QRect(QPoint(622, 50), chart);
-    QTest::newRow("left just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 100)
+    QTest::newRow("left just enough") << wide << QRect(QPoint(835, 100), main) << chart
                                       << QPoint(217, 100) << QRect(QPoint(739, 100), chart);
-    QTest::newRow("left and up just enough") << QRect(0, 0, 1366, 768) << QPoint(835, 336)
+    QTest::newRow("left and up just enough") << wide << QRect(QPoint(835, 336), main) << chart
                                              << QPoint(217, 241) << QRect(QPoint(739, 241), chart);
-    QTest::newRow("no room: least overlap") << QRect(0, 0, 1024, 768) << QPoint(493, 336)
-                                            << QPoint(0, 241) << QRect(QPoint(397, 0), chart);
-    QTest::newRow("as little above as below: the nearer")
-        << QRect(0, 0, 1000, 1000) << QPoint(100, 298) << QPoint(0, 298)
-        << QRect(QPoint(373, 473), chart);
-    QTest::newRow("past the left edge: left alone")
-        << QRect(0, 0, 1024, 768) << QPoint(-100, 0) << QPoint(-100, 0)
+    QTest::newRow("main partly below, the chart fits beside: left alone")
+        << wide << QRect(QPoint(100, 450), main) << QSize(627, 300) << QPoint(100, 450)
+        << QRect(622, 450, 627, 300);
+    QTest::newRow("main taller than the chart, reaching below: up onto the screen")
+        << wide << QRect(800, 300, 700, 600) << chart << QPoint(39, 168)
+        << QRect(QPoint(739, 168), chart);
+    QTest::newRow("no room: over it, tops level")
+        << small << QRect(QPoint(0, 182), main) << chart << QPoint(0, 182)
+        << QRect(QPoint(397, 182), chart);
+    QTest::newRow("no room, low: up, tops level")
+        << small << QRect(QPoint(493, 336), main) << chart << QPoint(0, 241)
         << QRect(QPoint(397, 241), chart);
+    QTest::newRow("no room, main taller than the chart, reaching below: up")
+        << small << QRect(300, 200, 522, 700) << chart << QPoint(0, 68)
+        << QRect(QPoint(397, 68), chart);
+    QTest::newRow("no room beside but below: clear of it")
+        << QRect(0, 0, 768, 1366) << QRect(QPoint(100, 100), main) << chart << QPoint(0, 100)
+        << QRect(QPoint(141, 504), chart);
+    QTest::newRow("main in the middle: over the side it covers less of")
+        << QRect(0, 0, 1000, 1000) << QRect(QPoint(100, 298), main) << chart << QPoint(0, 298)
+        << QRect(QPoint(373, 298), chart);
+    QTest::newRow("past the left edge: left alone")
+        << small << QRect(QPoint(-100, 0), main) << chart << QPoint(-100, 0)
+        << QRect(QPoint(397, 0), chart);
     QTest::newRow("chart taller than the screen: cut")
-        << QRect(0, 0, 800, 500) << QPoint(0, 0) << QPoint(0, 0) << QRect(173, 0, 627, 500);
-    QTest::newRow("a second screen") << QRect(1366, 0, 1024, 768) << QPoint(1866, 300)
-                                     << QPoint(1366, 241) << QRect(QPoint(1763, 0), chart);
+        << QRect(0, 0, 800, 500) << QRect(QPoint(0, 0), main) << chart << QPoint(0, 0)
+        << QRect(173, 0, 627, 500);
+    QTest::newRow("a second screen")
+        << QRect(1366, 0, 1024, 768) << QRect(QPoint(1866, 300), main) << chart << QPoint(1366, 241)
+        << QRect(QPoint(1763, 241), chart);
   }
 
   void placement() {
     QFETCH(QRect, screen);
-    QFETCH(QPoint, main);
+    QFETCH(QRect, main);
+    QFETCH(QSize, chartSize);
     QFETCH(QPoint, mainAfter);
     QFETCH(QRect, chart);
-    const chartwindow::FramePlaces places =
-        chartwindow::PlaceChartBeside(screen, QRect(main, QSize(522, 404)), QSize(627, 527));
-    QCOMPARE(places.main, QRect(mainAfter, QSize(522, 404)));
+    const chartwindow::FramePlaces places = chartwindow::PlaceChartBeside(screen, main, chartSize);
+    QCOMPARE(places.main, QRect(mainAfter, main.size()));
     QCOMPARE(places.chart, chart);
   }
 
@@ -274,7 +246,7 @@ class ChartScaling : public QObject {
     QFETCH(double, high);
     QFETCH(double, anchor);
     const int64_t divisions = static_cast<int64_t>(std::nearbyint(2 * (high - low)));
-    QCOMPARE(platform::LabelAnchor({low, high, divisions}), anchor);
+    QCOMPARE(chart::LabelAnchor({low, high, divisions}), anchor);
   }
 
   // Plot 10..110 both ways, legend right of it; series 1 has points at
@@ -302,8 +274,8 @@ class ChartScaling : public QObject {
     QFETCH(int, point);
     const std::vector<std::vector<QPointF>> points = {
         {QPointF(50, 50), QPointF(60, 50), QPointF(70, 5)}, {QPointF(53, 50)}};
-    const platform::ChartPartHit hit =
-        platform::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
+    const chartwindow::ChartPartHit hit =
+        chartwindow::HitTest({points, QRectF(10, 10, 100, 100), QRectF(115, 10, 20, 100)}, at);
     QCOMPARE(static_cast<int>(hit.part), part);
     QCOMPARE(hit.index1, series);
     QCOMPARE(hit.index2, point);

@@ -2,24 +2,17 @@
 // it plots and labels, and what the mouse reads out and selects over it.
 #include <QAccessible>
 #include <QApplication>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetricsF>
-#include <QGraphicsPathItem>
-#include <QGraphicsSimpleTextItem>
-#include <QGraphicsTextItem>
-#include <QLineSeries>
 #include <QListWidget>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
-#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +20,9 @@
 #include "CurveTables.h"
 #include "FrmCURVE.h"
 #include "MessageBox.h"
+#include "RoundHalfEven.h"
+#include "WindowPrinter.h"
+#include "chart/ChartLayout.h"
 
 namespace {
 
@@ -34,30 +30,24 @@ const QString kExamples = QStringLiteral(MIRELDA_EXAMPLES_DIR "/");
 const QStringList kSeries = {"Dynamic",    "Loaded Up", "Empty Up",  "Loaded Down",
                              "Empty Down", "Delta Up",  "Delta Down"};
 
-// Where the point of a series (1..7) at a height is drawn, in the view's pixels.
+// Where the point of a series (1..7) at a height is drawn, in the chart's pixels.
 QPoint PointPlace(FrmChart& chart, int series, int height) {
-  QChart* c = chart.MSChart1().chart();
-  auto* line = static_cast<QLineSeries*>(c->series().at(series - 1));
-  const QPointF at = c->mapToPosition(line->at(height), line);
-  return chart.MSChart1().widget()->mapFromScene(c->mapToScene(at));
+  const chart::ChartLayout& layout = chart.MSChart1().Layout();
+  const float value = layout.content.series.at(series - 1).values.at(height);
+  return platform::WholePixels(layout.Map(height, value));
 }
 
-// The heights under the tick marks drawn below the plot.
+// The heights under the tick marks drawn below the plot, from its edge.
 QList<int> HeightTicks(FrmChart& chart) {
-  QChart* c = chart.MSChart1().chart();
+  const chart::ChartLayout& layout = chart.MSChart1().Layout();
+  const QRectF& plot = layout.plot;
   QList<int> heights;
-  for (QGraphicsItem* item : c->childItems()) {
-    auto* ticks = dynamic_cast<QGraphicsPathItem*>(item);
-    if (!ticks) continue;
-    const QPainterPath& path = ticks->path();
-    for (int i = 0; i + 1 < path.elementCount(); i += 2) {
-      const QPointF from = path.elementAt(i);
-      const QPointF to = path.elementAt(i + 1);
-      if (from.x() != to.x() || std::min(from.y(), to.y()) < c->plotArea().bottom()) continue;
-      const double h = c->mapToValue(from, c->series().first()).x();
-      if (std::abs(h - std::nearbyint(h)) > 0.01) return {-1};
-      heights << static_cast<int>(std::nearbyint(h));
-    }
+  for (const QLineF& tick : layout.ticks) {
+    if (tick.x1() != tick.x2() || std::max(tick.y1(), tick.y2()) <= plot.bottom()) continue;
+    if (std::min(tick.y1(), tick.y2()) != plot.bottom()) return {-2};
+    const double h = (tick.x1() - plot.left()) / plot.width() * 100;
+    if (std::abs(h - std::nearbyint(h)) > 0.01) return {-1};
+    heights << static_cast<int>(std::nearbyint(h));
   }
   std::sort(heights.begin(), heights.end());
   return heights;
@@ -117,7 +107,7 @@ class ChartWindow : public QObject {
                               << QList<double>{0, 0, 0, 0, 0, 0, 0} << 0.5;
     QTest::newRow("32-bit extremes")
         << Write("extremes.CRV", "2147483647,-2147483648,0,0,0") << "PRESSURE (V)" << -163840.0
-        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0} << 50000.0;
+        << 163840.0 << 655360 << QList<double>{163840, -163840, 0, 0, 0, -163840, 0} << 20000.0;
   }
 
   void plotsTheExample() {
@@ -129,29 +119,27 @@ class ChartWindow : public QObject {
     QFETCH(QList<double>, at50);
     QFETCH(double, labelStep);
     FrmChart& chart = Load(file);
-    QChart* c = chart.MSChart1().chart();
+    const chart::ChartLayout& layout = chart.MSChart1().Layout();
+    const chart::ChartContent& content = layout.content;
 
     const QString title = "QRV Load Calibration Chart for " + QFileInfo(file).fileName();
     QCOMPARE(chart.MSChart1().widget()->accessibleName(), title);
-    QCOMPARE(c->series().size(), 7);
-    for (int s = 0; s < 7; ++s) {
-      auto* line = static_cast<QLineSeries*>(c->series().at(s));
-      QCOMPARE(line->name(), kSeries[s]);
-      QCOMPARE(line->count(), 101);
-      QCOMPARE(line->at(50).x(), 50.0);
-      QCOMPARE(float(line->at(50).y()), float(at50[s]));
+    QCOMPARE(content.series.size(), std::size_t{7});
+    for (std::size_t s = 0; s < 7; ++s) {
+      const chart::ChartSeries& line = content.series[s];
+      QCOMPARE(line.name, kSeries[s]);
+      QCOMPARE(line.values.size(), std::size_t{101});
+      QCOMPARE(line.values[50], float(at50[s]));
       // The two empty curves dashed, the others solid.
-      QCOMPARE(line->pen().style(), s == 2 || s == 4 ? Qt::DashLine : Qt::SolidLine);
+      QCOMPARE(line.style, s == 2 || s == 4 ? Qt::DashLine : Qt::SolidLine);
     }
-    auto* x = static_cast<QCategoryAxis*>(c->axes(Qt::Horizontal).first());
-    QCOMPARE(QPointF(x->min(), x->max()), QPointF(0, 100));
+    QCOMPARE(content.Rows(), 101);
 
-    auto* y = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
-    QCOMPARE(y->titleText(), axisTitle);
-    QCOMPARE(y->min(), minimum);
-    QCOMPARE(y->max(), maximum > minimum ? maximum : minimum + 0.5);
-    QCOMPARE(chart.MSChart1().Axis(platform::AxisId::Y).ValueScale.MajorDivision, divisions);
-    QCOMPARE(c->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("Height (%)"));
+    QCOMPARE(content.yTitle, axisTitle);
+    QCOMPARE(layout.range.low, minimum);
+    QCOMPARE(layout.range.high, maximum > minimum ? maximum : minimum + 0.5);
+    QCOMPARE(chart.MSChart1().Axis(chartwindow::AxisId::Y).ValueScale.MajorDivision, divisions);
+    QCOMPARE(content.xTitle, QStringLiteral("Height (%)"));
     QCOMPARE(chart.MSChart1().widget()->accessibleDescription(),
              QStringLiteral("Height (%) from 0 to 100; %1 from %2 to %3; series %4")
                  .arg(axisTitle)
@@ -175,26 +163,29 @@ class ChartWindow : public QObject {
       return std::abs(std::remainder(v, labelStep)) < 1e-9;
     };
     for (auto v = drawn.values.begin(); v != drawn.values.end(); ++v) {
-      QVERIFY2(v.key() >= y->min() && v.key() <= y->max(), qPrintable(QString::number(v.key())));
+      QVERIFY2(v.key() >= layout.range.low && v.key() <= layout.range.high,
+               qPrintable(QString::number(v.key())));
       QVERIFY2(onStep(v.key()), qPrintable(QString::number(v.key())));
       if (v != drawn.values.begin()) QCOMPARE(v.key() - std::prev(v).key(), labelStep);
     }
-    if (onStep(y->max())) QCOMPARE(drawn.values.lastKey(), y->max());
+    if (onStep(layout.range.high)) QCOMPARE(drawn.values.lastKey(), layout.range.high);
     // A height tick at every fifth height, 100 included.
     QCOMPARE(HeightTicks(chart), (QList<int>{0,  5,  10, 15, 20, 25, 30, 35, 40, 45, 50,
                                              55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
   }
 
-  // However small the window, height labels and value labels do not run
-  // together (the ends keep theirs), and every curve's name is drawn whole
-  // in the legend: right of the plot, or below it where the window is narrow.
+  // However small the window, every height label is drawn and labels do not
+  // run together, and every curve's name is drawn whole in the legend: right
+  // of the plot, or below it where the window is narrow. The window keeps at
+  // least the size where that holds.
   void readableAtAnySize_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("heightLabels");
     QTest::addColumn<bool>("legendBelow");
     QTest::newRow("as designed") << QSize(625, 502) << 11 << false;
-    QTest::newRow("small") << QSize(300, 220) << 3 << true;
-    QTest::newRow("narrow and tall") << QSize(240, 600) << 2 << true;
+    QTest::newRow("small") << QSize(300, 220) << 11 << true;
+    QTest::newRow("narrow and tall") << QSize(300, 600) << 11 << true;
+    QTest::newRow("smaller than it can be") << QSize(240, 150) << 11 << true;
   }
 
   void readableAtAnySize() {
@@ -204,7 +195,8 @@ class ChartWindow : public QObject {
     FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
     chart.resize(size);
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(QPoint(), size));
+    QCOMPARE(chart.size(), size.expandedTo(QSize(300, 200)));
+    QCOMPARE(chart.MSChart1().widget()->geometry(), QRect(QPoint(), chart.size()));
     const Drawn drawn = DrawnLabels(chart);
     QCOMPARE(drawn.heights.size(), heightLabels);
     QVERIFY(drawn.heights.contains(QStringLiteral(" 0")));
@@ -214,12 +206,12 @@ class ChartWindow : public QObject {
         for (qsizetype j = 0; j < i; ++j) QVERIFY(!list[i].intersects(list[j]));
       }
     }
-    const QRectF plot = chart.MSChart1().chart()->plotArea();
+    const QRectF plot = chart.MSChart1().Layout().plot;
     QStringList names = kSeries;
     names.sort();
     QCOMPARE(drawn.names.keys(), names);
     for (const QRectF& name : drawn.names) {
-      QVERIFY(QRectF(QPointF(), QSizeF(size)).contains(name));
+      QVERIFY(QRectF(QPointF(), QSizeF(chart.size())).contains(name));
       QVERIFY(!name.intersects(plot));
       QCOMPARE(name.top() > plot.bottom(), legendBelow);
     }
@@ -255,6 +247,10 @@ class ChartWindow : public QObject {
       const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
       QVERIFY(copied);
       const QImage image = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+      // One pixel of the picture per pixel of the screen.
+      if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        QCOMPARE(chart.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+      }
       QCOMPARE(image.size(), chart.size() * chart.devicePixelRatio());
       QImage blank(image.size(), image.format());
       blank.fill(image.pixel(0, 0));
@@ -268,9 +264,46 @@ class ChartWindow : public QObject {
     QCOMPARE(main_->TxtStatus().Text(), log);
   }
 
+  // Print Chart of the open window and, after the user closed it, of the
+  // window rebuilt hidden at its design-time place: the same texts on paper,
+  // every height label among them.
+  void printsTheSameLabels_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("strain") << "strain-car1.CRV";
+    QTest::newRow("pressure") << "pressure-car2.CRV";
+  }
+
+  void printsTheSameLabels() {
+    QFETCH(QString, file);
+    Load(file);
+    QStringList printed[2];
+    for (QStringList& words : printed) {
+      if (&words == &printed[1]) {
+        // The user closes the chart window; Print Chart rebuilds it hidden.
+        main_->Chart()->close();
+        QVERIFY(!main_->ChartLoaded());
+      }
+      const QString pdf = dir_.filePath(QStringLiteral("print.pdf"));
+      platform::SetPrintOutputFile(pdf);
+      main_->mnuFilePrintChart().action()->trigger();
+      platform::SetPrintOutputFile(QString());
+      QProcess pdftotext;
+      pdftotext.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+      if (!pdftotext.waitForFinished()) QSKIP("pdftotext (poppler-utils) reads the printout back");
+      words = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                  .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+      words.sort();
+    }
+    QVERIFY(!main_->Chart()->isVisible());
+    QCOMPARE(printed[1], printed[0]);
+    for (int h = 0; h <= 100; h += 10) QVERIFY(printed[0].contains(QString::number(h)));
+    QVERIFY(printed[0].contains(QStringLiteral("Down")));
+  }
+
   void toolTipReadsOutPoints() {
     FrmChart& chart = Load(QStringLiteral("strain-car1.CRV"));
-    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    QWidget* viewport = chart.MSChart1().widget();
     QCOMPARE(chart.MSChart1().ToolTipText(), QString());
     QTest::mouseMove(viewport, PointPlace(chart, 1, 7));
     QCOMPARE(chart.MSChart1().ToolTipText(), QStringLiteral("Dynamic@7%=78.78"));
@@ -364,7 +397,7 @@ class ChartWindow : public QObject {
     QFETCH(QString, place);
     FrmChart& chart = Load(file);
     const QString before = ListState(*main_);
-    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    QWidget* viewport = chart.MSChart1().widget();
     const QStringList n = place.split(' ');
     const QPoint at = place == "title"    ? QPoint(viewport->width() / 2, 4)
                       : place == "corner" ? QPoint(viewport->width() - 2, viewport->height() - 2)
@@ -389,7 +422,7 @@ class ChartWindow : public QObject {
     QFETCH(float, twips);
     QFETCH(int, pixels);
     QWidget parent;
-    platform::ChartControl control(&parent);
+    chartwindow::ChartControl control(&parent);
     control.SetLeft(twips);
     control.SetTop(twips);
     control.SetWidth(twips);
@@ -433,25 +466,24 @@ class ChartWindow : public QObject {
   };
 
   static Drawn DrawnLabels(FrmChart& chart) {
-    QChart* c = chart.MSChart1().chart();
+    const chart::ChartLayout& layout = chart.MSChart1().Layout();
     Drawn drawn;
-    for (QGraphicsItem* item : c->scene()->items()) {
-      if (!item->isVisible()) continue;
-      if (auto* name = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
-        drawn.names.insert(name->text(), name->sceneBoundingRect());
+    for (const chart::ChartText* text : layout.Texts()) {
+      if (!text->text.isEmpty()) drawn.texts << text->text;
+    }
+    for (const chart::ChartText& label : layout.rowLabels)
+      drawn.heights.insert(label.text, label.box);
+    for (const chart::ChartText& label : layout.valueLabels) {
+      drawn.values.insert(QLocale().toDouble(label.text), label.box);
+    }
+    for (const chart::LegendEntry& entry : layout.legend.entries) {
+      QRectF box;
+      QString name;
+      for (const chart::ChartText& line : entry.lines) {
+        box |= line.box;
+        name += line.text;
       }
-      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
-      if (!text) continue;
-      const QString label = text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
-      const QRectF box = text->sceneBoundingRect();
-      bool number = false;
-      const double value = label.toDouble(&number);
-      drawn.texts << label;
-      if (label.startsWith(QLatin1Char(' '))) {
-        drawn.heights.insert(label, box);
-      } else if (number && box.right() <= c->plotArea().left()) {
-        drawn.values.insert(value, box);
-      }
+      drawn.names.insert(name, box);
     }
     return drawn;
   }
@@ -486,7 +518,7 @@ class ChartWindow : public QObject {
   void Press(FrmChart& chart, QPoint place) {
     chart.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&chart));
-    QWidget* viewport = chart.MSChart1().widget()->viewport();
+    QWidget* viewport = chart.MSChart1().widget();
     QTest::mouseMove(viewport, place);
     QTest::mousePress(viewport, Qt::LeftButton, {}, place);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, place);

@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -137,6 +140,14 @@ class CliProgram : public QObject {
       shifted.replace(prefix + QByteArray::number(1000 + r) + ",",
                       prefix + QByteArray::number(9192 + r) + ",");
     }
+    // Dynamic 8225 counts lower at every height: a mean of -0.6275 V.
+    QByteArray lowered = CrvBuilder().Bytes();
+    for (int r = 0; r <= 100; ++r) {
+      const QByteArray prefix = QByteArray::number(r) + "%,";
+      lowered.replace(prefix + QByteArray::number(1000 + r) + ",",
+                      prefix + QByteArray::number(1000 + r - 8225) + ",");
+    }
+    WriteCrv(dir_, lowered, "lowered.CRV");
     QByteArray notes;
     for (int n = 1; n <= 150; ++n) notes += "note " + QByteArray::number(n) + "\r\n";
     Changed(dir_, "strain-car1.CRV", "Lift load", notes + "Lift load", "long.CRV");
@@ -148,6 +159,34 @@ class CliProgram : public QObject {
     WriteRaw("odd/esc\x1b[31m.CRV", good.Bytes());
     WriteRaw("odd/new\nline.CRV", badRow.Bytes());
     WriteRaw("odd/tab\t\\.CRV", good.Bytes());
+    // Names beyond the BMP print as their characters; DEL and a bidi control are escaped.
+    QDir().mkpath("names");
+    WriteRaw("names/car \xf0\x9f\x9b\x97.CRV", good.Bytes());
+    WriteRaw("names/\xf0\xa0\x80\x80.CRV", good.Bytes());
+    WriteRaw("names/del\x7f.CRV", good.Bytes());
+    WriteRaw("names/rlo\xe2\x80\xae.CRV", good.Bytes());
+    // A refused field with a terminal code, long enough to be cut.
+    CrvBuilder codes = badRow;
+    codes.trailer = {"50%,1,2,3,4,\x1b[2J" + QByteArray(100, 'x')};
+    WriteCrv(dir_, codes.Bytes(), QStringLiteral("fields/codes.CRV"));
+    CrvBuilder seven = badRow;
+    seven.trailer = {"50%,1,2,3,4,5,6,7"};
+    WriteCrv(dir_, seven.Bytes(), QStringLiteral("fields/seven.CRV"));
+    // Why a file has no header, and a blank told from a plus sign.
+    const QByteArray header = "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down";
+    const QByteArray plain = CrvBuilder().Bytes();
+    WriteCrv(dir_, QByteArray(plain).replace("\r\n", "\n"), "reasons/a-lf.CRV");
+    QByteArray utf16 = "\xFF\xFE";
+    for (const char c : plain) utf16 += QByteArray(1, c) + '\0';
+    WriteCrv(dir_, utf16, "reasons/b-utf16.CRV");
+    WriteCrv(dir_, QByteArray(plain).replace(header, QByteArray(header).replace(",", ", ")),
+             "reasons/c-blanks.CRV");
+    WriteCrv(dir_, QByteArray(plain).replace(header, header + ","), "reasons/d-comma.CRV");
+    WriteCrv(dir_, QByteArray(plain).replace("\r\n5%,1005,", "\r\n5%,+1005,"),
+             "reasons/e-plus.CRV");
+    WriteCrv(dir_, QByteArray(plain).replace("\r\n5%,1005,", "\r\n5%,1005 ,"),
+             "reasons/f-blank.CRV");
+    WriteCrv(dir_, badRow.Bytes(), QStringLiteral(u"rtl/bidi\u202ebad.CRV"));
     // A folder an ordinary user may not read, for the test run as one.
     WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/open.CRV"));
     WriteCrv(dir_, good.Bytes(), QStringLiteral("closed/shut/x.CRV"));
@@ -171,17 +210,16 @@ class CliProgram : public QObject {
         " Empty Down Samples INVALID!");
     const QStringList all = {
         "fleet/a-good.CRV: Success!", "fleet/b-untargeted.crv: Success!" + invalid,
-        "fleet/deeper/c-bad.Crv: Problem with fleet/deeper/c-bad.Crv at line 54: field 6 \"x\": "
-        "not a whole number",
-        "fleet/deeper/d-early.CRV: Could not fully process fleet/deeper/d-early.CRV: the file ends "
-        "before the row of 30%"};
+        "fleet/deeper/c-bad.Crv: Problem at line 54: field 6 \"x\": not a whole number",
+        "fleet/deeper/d-early.CRV: Could not fully process: the file ends before the row of 30%"};
     QTest::newRow("good files") << QStringList{"check", "fleet/a-good.CRV",
                                                "fleet/b-untargeted.crv"}
                                 << all.mid(0, 2) << 0 << "2 files: 2 read, 0 refused";
     QTest::newRow("a bad file stops no other")
         << QStringList{"check", "fleet/deeper/c-bad.Crv", "missing.CRV", "fleet/a-good.CRV"}
-        << QStringList{all[2], "missing.CRV: Could not open file!", all[0]} << 1
-        << "3 files: 1 read, 2 refused";
+        << QStringList{all[2], "missing.CRV: Could not open file: No such file or directory",
+                       all[0]}
+        << 1 << "3 files: 1 read, 2 refused";
     QTest::newRow("recursive walks for CRV in any case, sorted")
         << QStringList{"check", "-r", "fleet"} << all << 1 << "4 files: 2 read, 2 refused";
     QTest::newRow("quiet prints failures only")
@@ -190,15 +228,15 @@ class CliProgram : public QObject {
         << QStringList{"check", "-qr", "fleet"} << all.mid(2) << 1 << "";
     QTest::newRow("a directory needs --recursive")
         << QStringList{"check", "fleet", "fleet/a-good.CRV"}
-        << QStringList{"fleet: Is a directory; give --recursive to check the CRV files in it",
-                       all[0]}
-        << 1 << "1 file: 1 read, 0 refused";
+        << QStringList{"fleet: is a folder (use --recursive)", all[0]} << 1
+        << "1 file: 1 read, 0 refused, 1 folder not checked";
     QTest::newRow("after -- a name is a file")
-        << QStringList{"check", "--", "-q.CRV"} << QStringList{"-q.CRV: Could not open file!"} << 1
+        << QStringList{"check", "--", "-q.CRV"}
+        << QStringList{"-q.CRV: Could not open file: No such file or directory"} << 1
         << "1 file: 0 read, 1 refused";
     QTest::newRow("a name the viewer refuses")
         << QStringList{"check", "fleet/notes.txt"}
-        << QStringList{"fleet/notes.txt: File fleet/notes.txt cannot be processed!"} << 1
+        << QStringList{"fleet/notes.txt: the name does not end in .CRV"} << 1
         << "1 file: 0 read, 1 refused";
     QTest::newRow("hidden entries, names on one line and by their bytes")
         << QStringList{"check", "-r", "odd"}
@@ -206,18 +244,56 @@ class CliProgram : public QObject {
                        "odd/.hidden/in-hidden.CRV: Success!",
                        R"(odd/bad\xe9.CRV: Success!)",
                        R"(odd/esc\x1b[31m.CRV: Success!)",
-                       R"(odd/new\nline.CRV: Problem with odd/new\nline.CRV at line 54: field 6 "x": not a whole number)",
+                       R"(odd/new\nline.CRV: Problem at line 54: field 6 "x": not a whole number)",
                        R"(odd/tab\t\\.CRV: Success!)"}
         << 1 << "6 files: 5 read, 1 refused";
+    QTest::newRow("names beyond the BMP, DEL and bidi controls")
+        << QStringList{"check", "-r", "names"}
+        << QStringList{"names/car 🛗.CRV: Success!", R"(names/del\x7f.CRV: Success!)",
+                       R"(names/rlo\u202e.CRV: Success!)", "names/𠀀.CRV: Success!"}
+        << 0 << "4 files: 4 read, 0 refused";
+    QTest::newRow("a refused field: terminal codes escaped, a long one cut")
+        << QStringList{"check", "fields/codes.CRV"}
+        << QStringList{"fields/codes.CRV: Problem at line 54: field 6 "
+                       "\"\\x1b[2J" + QString(76, 'x') + "...\": not a whole number"}
+        << 1 << "1 file: 0 read, 1 refused";
+    QTest::newRow("a row of seven values")
+        << QStringList{"check", "fields/seven.CRV"}
+        << QStringList{"fields/seven.CRV: Problem at line 54: field 7 "
+                       "\"6\": too many fields"}
+        << 1 << "1 file: 0 read, 1 refused";
+    const QString process = "Could not fully process: no header line: ";
+    QTest::newRow("reasons that name the fault")
+        << QStringList{"check", "-r", "reasons"}
+        << QStringList{"reasons/a-lf.CRV: " + process +
+                           "lines end in LF only, where a line ends at CR or CR LF",
+                       "reasons/b-utf16.CRV: " + process +
+                           "the file is UTF-16 text, not ASCII (save it as ASCII or UTF-8)",
+                       "reasons/c-blanks.CRV: " + process +
+                           "line 3 has blanks (the header is Height,Dynamic,Loaded Up,Empty "
+                           "Up,Loaded "
+                           "Down,Empty Down)",
+                       "reasons/d-comma.CRV: " + process +
+                           "line 3 has a trailing comma (the header is Height,Dynamic,Loaded "
+                           "Up,Empty "
+                           "Up,Loaded Down,Empty Down)",
+                       "reasons/e-plus.CRV: Problem at line 9: field 2 \"+1005\": a plus sign",
+                       "reasons/f-blank.CRV: Problem at line 9: field 2 \"1005 \": a blank"}
+        << 1 << "6 files: 0 read, 6 refused";
+    // Printed as it always was: the name is not set apart as in the viewer.
+    QTest::newRow("a name that reads the other way")
+        << QStringList{"check", "-r", "rtl"}
+        << QStringList{R"(rtl/bidi\u202ebad.CRV: Problem at line 54: field 6 "x": not a whole number)"}
+        << 1 << "1 file: 0 read, 1 refused";
     QTest::newRow("as an ordinary user, unreadable folders fail")
         << QStringList{"@nobody", "check", "-r", "closed"}
         << QStringList{"closed/open.CRV: Success!", "closed/shut: Could not read directory!"} << 1
-        << "1 file: 1 read, 0 refused";
+        << "1 file: 1 read, 0 refused, 1 folder not checked";
     QTest::newRow("the examples")
         << QStringList{"check", Example("pressure-car2.CRV"), Example("bad-row.CRV")}
         << QStringList{Example("pressure-car2.CRV") + ": Success! Empty Up Samples INVALID!",
-                       Example("bad-row.CRV") + ": Problem with " + Example("bad-row.CRV") +
-                           " at line 43: field 4 \"014772\": a leading zero"}
+                       Example("bad-row.CRV") +
+                           ": Problem at line 43: field 4 \"014772\": a leading zero"}
         << 1 << "2 files: 1 read, 1 refused";
   }
   void check() {
@@ -233,6 +309,97 @@ class CliProgram : public QObject {
     const QString lastError = run.err.trimmed().section(QLatin1Char('\n'), -1);
     QCOMPARE(lastError.contains(" refused"), !summary.isEmpty());
     if (!summary.isEmpty()) QCOMPARE(lastError, summary);
+  }
+
+  // --json: one object per file and line, read back by a JSON parser. Each
+  // expected object gives the keys to compare; every line has the eight
+  // keys scripts rely on.
+  void json_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QList<QJsonObject>>("objects");
+    QTest::addColumn<int>("status");
+    const QJsonValue none = QJsonValue::Null;
+    const QString bad = Example("bad-row.CRV");
+    const QJsonObject good{{"name", Example("strain-car1.CRV")},
+                           {"outcome", "read"},
+                           {"line", none},
+                           {"rule", none},
+                           {"warnings", QJsonArray()}};
+    const QJsonObject refused{{"name", bad},
+                              {"outcome", "problem"},
+                              {"line", 43},
+                              {"field", 4},
+                              {"text", "014772"},
+                              {"rule", "leading-zero"},
+                              {"reason", "a leading zero"}};
+    const QJsonObject unopened{{"name", "missing.CRV"},
+                               {"outcome", "could-not-open"},
+                               {"line", none},
+                               {"reason", "No such file or directory"}};
+    QTest::newRow("a good, a refused and an unopenable file")
+        << QStringList{"check", "--json", Example("strain-car1.CRV"), bad, "missing.CRV"}
+        << QList<QJsonObject>{good, refused, unopened} << 1;
+    QTest::newRow("warnings, a name, a folder, an early end")
+        << QStringList{"check",           "--json", Example("pressure-car2.CRV"),
+                       "fleet/notes.txt", "fleet",  Example("ends-early.CRV")}
+        << QList<QJsonObject>{{{"outcome", "read"},
+                               {"warnings", QJsonArray{"Empty Up Samples INVALID!"}}},
+                              {{"outcome", "not-crv"}, {"reason", "the name does not end in .CRV"}},
+                              {{"name", "fleet"}, {"outcome", "folder"}},
+                              {{"outcome", "unfinished"},
+                               {"rule", "ends-before-row"},
+                               {"reason", "the file ends before the row of 63%"}}}
+        << 1;
+    QTest::newRow("names as they are, bidi controls escaped in the line")
+        << QStringList{"check", "--json", "odd/new\nline.CRV", "names/rlo\u202e.CRV"}
+        << QList<QJsonObject>{{{"name", "odd/new\nline.CRV"}, {"rule", "not-whole-number"}},
+                              {{"name", "names/rlo\u202e.CRV"}, {"outcome", "read"}}}
+        << 1;
+    QTest::newRow("info of a good file")
+        << QStringList{"info", "--json", Example("pressure-car2.CRV")}
+        << QList<QJsonObject>{{{"outcome", "read"},
+                               {"preamble", QJsonArray{"Lift load weighing - calibration curves",
+                                                       "Installation: Mill Lane depot, car 2",
+                                                       "Sensor: hydraulic pressure transducer",
+                                                       "Run: 2026-11-15 14:05"}},
+                               {"sensor", QJsonObject{{"kind", "PRESSURE"},
+                                                      {"minimum", 0},
+                                                      {"maximum", 2.5},
+                                                      {"unit", "V"}}},
+                               {"switches", QJsonObject{{"up", 52}, {"down", none}}},
+                               {"warnings", QJsonArray{"Empty Up Samples INVALID!"}}}}
+        << 0;
+    QTest::newRow("info of a refused file")
+        << QStringList{"info", "--json", bad}
+        << QList<QJsonObject>{{{"outcome", "problem"}, {"line", 43}, {"rule", "leading-zero"}}}
+        << 1;
+    QTest::newRow("info of a file that cannot be opened")
+        << QStringList{"info", "--json", "missing.CRV"}
+        << QList<QJsonObject>{{{"outcome", "could-not-open"}, {"preamble", QJsonArray()}}} << 1;
+  }
+  void json() {
+    QFETCH(QStringList, args);
+    QFETCH(QList<QJsonObject>, objects);
+    QFETCH(int, status);
+    const Run run = Crv(args);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out.size(), objects.size());
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+      QVERIFY2(!run.out[i].contains(QChar(0x202E)), qPrintable(run.out[i]));
+      QJsonParseError error;
+      const QJsonDocument line = QJsonDocument::fromJson(run.out[i].toUtf8(), &error);
+      QVERIFY2(line.isObject(), qPrintable(error.errorString()));
+      const QJsonObject got = line.object();
+      for (const char* key : {"name", "outcome", "line", "field", "text", "rule", "reason"})
+        QVERIFY2(got.contains(key), key);
+      QVERIFY(got.value("warnings").isArray());
+      for (auto it = objects[i].begin(); it != objects[i].end(); ++it)
+        QCOMPARE(got.value(it.key()), it.value());
+      if (args.contains("info") && got.value("outcome") == "read") {
+        QCOMPARE(got.value("samples").toObject().value("Loaded Up Samples").toArray().size(), 5);
+        QCOMPARE(got.value("samples").toObject().value("Empty Up Samples").toArray().size(), 0);
+      }
+    }
   }
 
   // The lists as the main window holds them after reading the same file.
@@ -264,7 +431,7 @@ class CliProgram : public QObject {
   void csvColumns() {
     const Run run = Crv({"list", "--csv", Example("pressure-car2.CRV")});
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out.size(), 102);
+    QCOMPARE(run.out.value(102), "");
     QCOMPARE(run.out[0],
              "Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down,Delta Up,Delta Down,"
              "Dynamic (V),Loaded Up (V),Empty Up (V),Loaded Down (V),Empty Down (V),"
@@ -284,6 +451,36 @@ class CliProgram : public QObject {
         QCOMPARE(cells[code - CURVEroutines::kDynamic + 8], volts);
       }
     }
+  }
+
+  // Below the curve table, which run it was, each block under its own header
+  // row; a field with a comma or a quotation mark is quoted.
+  void csvRun_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("rows");
+    CrvBuilder quoted;
+    quoted.preamble = {"Car \"B\", shaft 2", " padded", "tab\t"};
+    quoted.trailer = {"ELEVDOWN,7%", "Empty Up Samples", "90%,-5", "10%,65536"};
+    QTest::newRow("quotes, a comma, blanks, controls, no up switch")
+        << WriteCrv(dir_, quoted.Bytes(), "quoted.CRV")
+        << QStringList{"Line before the header",
+                       "\"Car \"\"B\"\", shaft 2\"",
+                       "\" padded\"",
+                       "tab\\t",
+                       "",
+                       "Elevation switch,Height",
+                       "Up,",
+                       "Down,7",
+                       "",
+                       "Sample set,Height,Value,Volts",
+                       "Empty Up Samples,10,65536,5.00",
+                       "Empty Up Samples,90,-5,0.00"};
+  }
+  void csvRun() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, rows);
+    const Run run = Crv({"list", "--csv", file, "@LC_ALL=de_DE.UTF-8"});
+    QCOMPARE(run.out.mid(103), rows);
   }
 
   // The lists keep the locale's decimal comma; the CSV keeps its point.
@@ -333,15 +530,20 @@ class CliProgram : public QObject {
     const QString strain = Example("strain-car1.CRV");
     const QString pressure = Example("pressure-car2.CRV");
     const QString bad = Example("bad-row.CRV");
-    const QStringList strainRun = {"Lift load weighing - calibration curves",
-                                   "Installation: Harbour Street 12, car 1",
-                                   "Sensor: strain gauge under car frame", "Run: 2026-11-14 09:42"};
+    // The file's own lines, set apart from what the program says.
+    const auto indented = [](QStringList lines) {
+      for (QString& line : lines) line.prepend("    ");
+      return lines;
+    };
+    const QStringList strainRun = indented(
+        {"Lift load weighing - calibration curves", "Installation: Harbour Street 12, car 1",
+         "Sensor: strain gauge under car frame", "Run: 2026-11-14 09:42"});
     QTest::newRow("strain") << strain
                             << QStringList{"File: " + strain, "Lines before the header: 5"} +
                                    strainRun +
                                    QStringList{"",
                                                "Outcome: Success!",
-                                               "Sensor: STRAIN, chart range 46 to 109 mV",
+                                               "Sensor kind: STRAIN, chart range 46 to 109 mV",
                                                "Elevation switch Up: 46%",
                                                "Elevation switch Down: 48%",
                                                "Loaded Up Samples: 5",
@@ -352,12 +554,12 @@ class CliProgram : public QObject {
     QTest::newRow("pressure") << pressure
                               << QStringList{"File: " + pressure,
                                              "Lines before the header: 4",
-                                             "Lift load weighing - calibration curves",
-                                             "Installation: Mill Lane depot, car 2",
-                                             "Sensor: hydraulic pressure transducer",
-                                             "Run: 2026-11-15 14:05",
+                                             "    Lift load weighing - calibration curves",
+                                             "    Installation: Mill Lane depot, car 2",
+                                             "    Sensor: hydraulic pressure transducer",
+                                             "    Run: 2026-11-15 14:05",
                                              "Outcome: Success!",
-                                             "Sensor: PRESSURE, chart range 0 to 2.5 V",
+                                             "Sensor kind: PRESSURE, chart range 0 to 2.5 V",
                                              "Elevation switch Up: 52%",
                                              "Elevation switch Down: none",
                                              "Loaded Up Samples: 5",
@@ -368,17 +570,24 @@ class CliProgram : public QObject {
     QTest::newRow("refused") << bad
                              << QStringList{"File: " + bad, "Lines before the header: 4"} +
                                     strainRun +
-                                    QStringList{"Outcome: Problem with " + bad +
-                                                " at line 43: field 4 \"014772\": a leading zero"}
+                                    QStringList{
+                                        "Outcome: Problem at line 43: field 4 \"014772\": "
+                                        "a leading zero"}
                              << 1;
     CrvBuilder odd;
-    odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32)};
+    odd.preamble = {"tab\there C:\\data", QByteArray("bell\a, NUL \0, LF \n and Latin-1 \xE9", 32),
+                    "UTF-8: M\xC3\xBCller", "Windows-1252: Wei\xDF \x96 12"};
     const QString oddFile = WriteCrv(dir_, odd.Bytes(), "odd.CRV");
+    QByteArray lines;
+    for (int n = 0; n < 40000; ++n) lines += "x\r\n";
+    const QString huge = WriteCrv(dir_, lines, "huge.CRV");
+    QTest::newRow("no header: the lines before it capped")
+        << huge << QStringList{"File: " + huge, "Lines before the header: 32767", "    x"} << 1;
     QTest::newRow("control characters shown")
         << oddFile
-        << QStringList{"File: " + oddFile, "Lines before the header: 2", "tab\\there C:\\data",
-                       "bell\\x07, NUL \\x00, LF \\n and "
-                       "Latin-1 \\xe9",
+        << QStringList{"File: " + oddFile,        "Lines before the header: 4",
+                       "    tab\\there C:\\data", "    bell\\x07, NUL \\x00, LF \\n and Latin-1 é",
+                       "    UTF-8: Müller",       "    Windows-1252: Weiß – 12",
                        "Outcome: Success!"}
         << 0;
   }
@@ -396,47 +605,77 @@ class CliProgram : public QObject {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");  // found on standard error, where given
     const QString strain = Example("strain-car1.CRV");
     QStringList same;
     for (int16_t code = CURVEroutines::kDynamic; code <= CURVEroutines::kDeltaDown; ++code) {
-      same << CURVEroutines::CurveName(code) + ": largest 0.00V at 0%, mean 0.00V";
+      same << CURVEroutines::CurveName(code) + ": largest 0.00V (0 counts) at 0%, mean 0.00V";
     }
     QStringList changed = same;
-    changed[1] = "Loaded Up: largest 0.10V at 37%, mean 0.00V";
-    changed[5] = "Delta Up: largest 0.10V at 37%, mean 0.00V";
+    changed[1] = "Loaded Up: largest 0.10V (1311 counts) at 37%, mean 0.00V";
+    changed[5] = "Delta Up: largest 0.10V (1311 counts) at 37%, mean 0.00V";
     QStringList back = changed;
-    back[1].replace("0.10V", "-0.10V");
-    back[5].replace("0.10V", "-0.10V");
-    QTest::newRow("a file with itself") << QStringList{"compare", strain, strain} << same << 0;
+    back[1].replace("0.10V (1311", "-0.10V (-1311");
+    back[5].replace("0.10V (1311", "-0.10V (-1311");
+    QTest::newRow("a file with itself")
+        << QStringList{"compare", strain, strain} << same << 0 << QString();
     QTest::newRow("changed at one height")
-        << QStringList{"compare", strain, "changed.CRV"} << changed << 0;
+        << QStringList{"compare", strain, "changed.CRV"} << changed << 0 << QString();
     QTest::newRow("the other way round")
-        << QStringList{"compare", "changed.CRV", strain} << back << 0;
+        << QStringList{"compare", "changed.CRV", strain} << back << 0 << QString();
     QTest::newRow("tolerance below the change")
-        << QStringList{"compare", "--tolerance", "0.09", strain, "changed.CRV"} << changed << 1;
+        << QStringList{"compare", "--tolerance", "0.09", strain, "changed.CRV"} << changed << 1
+        << "beyond the tolerance of 0.09V: Loaded Up, Delta Up\n";
     QTest::newRow("tolerance at the change")
-        << QStringList{"compare", strain, "changed.CRV", "--tolerance=0.1"} << changed << 0;
+        << QStringList{"compare", strain, "changed.CRV", "--tolerance=0.1"} << changed << 0
+        << QString();
     QTest::newRow("negative change beyond the tolerance")
-        << QStringList{"compare", "changed.CRV", strain, "--tolerance", "0,05"} << back << 1;
+        << QStringList{"compare", "changed.CRV", strain, "--tolerance", "0,05"} << back << 1
+        << "beyond the tolerance of 0.05V: Loaded Up, Delta Up\n";
+    // One decimal separator in all text, the locale's, as the viewer's lists.
+    QStringList comma = back;
+    for (QString& line : comma) line.replace('.', ',');
+    QTest::newRow("a comma locale, on both outputs")
+        << QStringList{"compare",     "changed.CRV", strain,
+                       "--tolerance", "0.05",        "@LC_ALL=de_DE.UTF-8"}
+        << comma << 1 << "beyond the tolerance of 0,05V: Loaded Up, Delta Up\n";
+    const QStringList kinds = {"Dynamic: largest 0.14V (1844 counts) at 29%, mean 0.03V",
+                               "Loaded Up: largest -0.93V (-12159 counts) at 0%, mean -0.38V",
+                               "Empty Up: largest 0.61V (7962 counts) at 100%, mean 0.17V",
+                               "Loaded Down: largest -0.85V (-11087 counts) at 0%, mean -0.30V",
+                               "Empty Down: largest 0.66V (8670 counts) at 100%, mean 0.23V",
+                               "Delta Up: largest -0.74V (-9719 counts) at 0%, mean -0.56V",
+                               "Delta Down: largest -0.71V (-9351 counts) at 0%, mean -0.53V"};
+    QTest::newRow("two sensor kinds")
+        << QStringList{"compare", strain, Example("pressure-car2.CRV")} << kinds << 0
+        << "strain-car1.CRV reads as STRAIN and " + Example("pressure-car2.CRV") +
+               " as PRESSURE: they may not be runs of one sensor\n";
     QStringList tie = same;
-    tie[0] = "Dynamic: largest 0.62V at 0%, mean 0.62V";
+    tie[0] = "Dynamic: largest 0.62V (8192 counts) at 0%, mean 0.62V";
     QTest::newRow("a tie at every height")
-        << QStringList{"compare", "base.CRV", "shifted.CRV"} << tie << 0;
+        << QStringList{"compare", "base.CRV", "shifted.CRV"} << tie << 0 << QString();
+    QStringList lower = same;
+    lower[0] = "Dynamic: largest -0.63V (-8225 counts) at 0%, mean -0.63V";
+    QTest::newRow("a negative mean to the nearest")
+        << QStringList{"compare", "base.CRV", "lowered.CRV"} << lower << 0 << QString();
     QTest::newRow("a file that does not read")
-        << QStringList{"compare", strain, Example("ends-early.CRV")} << QStringList{} << 1;
+        << QStringList{"compare", strain, Example("ends-early.CRV")} << QStringList{} << 1
+        << QString();
     QTest::newRow("csv") << QStringList{"compare", "--csv", strain, "changed.CRV"}
                          << QStringList{"Height,Dynamic,Loaded Up,Empty Up,Loaded Down,Empty Down,"
                                         "Delta Up,Delta Down,Dynamic (V),Loaded Up (V),Empty Up "
                                         "(V),Loaded Down (V),Empty Down (V),Delta Up (V),Delta "
                                         "Down (V)"}
-                         << 0;
+                         << 0 << QString();
   }
   void compare() {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
     QFETCH(int, status);
+    QFETCH(QString, err);
     const Run run = Crv(args);
     QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(err), qPrintable(run.err));
     if (!args.contains("--csv")) {
       QCOMPARE(run.out, lines);
       QCOMPARE(run.err.contains("Could not fully process"), lines.isEmpty());
@@ -573,6 +812,9 @@ class CliProgram : public QObject {
     QTest::newRow("smallest") << QStringList{"--size=1x1"} << QSize(1, 1);
     QTest::newRow("widest") << QStringList{"--size=10000x1"} << QSize(10000, 1);
     // 1562.5 x 1255 pixels, the half to the even side.
+    QTest::newRow("scale 1 given") << QStringList{"--scale=1"} << QSize(625, 502);
+    QTest::newRow("scaled to exactly 10000")
+        << QStringList{"--size=5000x20", "--scale=2"} << QSize(10000, 40);
     QTest::newRow("two and a half times finer") << QStringList{"--scale=2.5"} << QSize(1562, 1255);
     QTest::newRow("no display, no platform named")
         << QStringList{"@-DISPLAY", "@-WAYLAND_DISPLAY", "@-QT_QPA_PLATFORM"} << QSize(625, 502);
@@ -603,6 +845,16 @@ class CliProgram : public QObject {
     QVERIFY2(shades.size() > 300, qPrintable(QString::number(shades.size())));
   }
 
+  // The last -o counts; an extension in any letter case names the format.
+  void outputNames() {
+    const QString strain = Example("strain-car1.CRV");
+    QCOMPARE(Crv({"chart", strain, "-o", "first.png", "-o", "second.png"}).status, 0);
+    QVERIFY(!QFile::exists("first.png") && QImage("second.png").width() == 625);
+    QCOMPARE(Crv({"report", strain, "-o", "SHEET.PDF"}).status, 0);
+    QFile sheet("SHEET.PDF");
+    QVERIFY(sheet.open(QIODevice::ReadOnly) && sheet.read(5) == "%PDF-");
+  }
+
   // Failures leave no file behind, and print nothing as a result.
   void readFailures() {
     const Run list = Crv({"list", Example("ends-early.CRV")});
@@ -611,7 +863,7 @@ class CliProgram : public QObject {
     QVERIFY(list.err.contains("Could not fully process"));
     const Run bad = Crv({"chart", Example("bad-row.CRV"), "-o", "bad.png"});
     QCOMPARE(bad.status, 1);
-    QVERIFY(bad.err.contains("Problem with"));
+    QVERIFY(bad.err.contains("Problem at line 43"));
     QVERIFY(!QFile::exists("bad.png"));
     const Run unwritable = Crv({"chart", Example("strain-car1.CRV"), "-o", "no/such/dir/c.png"});
     QCOMPARE(unwritable.status, 1);

@@ -65,7 +65,12 @@ QList<ReasonRow> ReasonRows() {
        Expect(R::HeightOutOfOrder, row2, 1, "3%", 2)},
       {"missing percent", WithLine(row2, "2,1,2,3,4,5"), Expect(R::MissingPercent, row2, 1, "2")},
       {"empty field", WithLine(row2, "2%,1,,3,4,5"), Expect(R::EmptyField, row2, 3)},
-      {"plus sign", WithLine(row2, "2%,1,2,+3,4,5"), Expect(R::PlusOrBlank, row2, 4, "+3")},
+      {"plus sign", WithLine(row2, "2%,1,2,+3,4,5"), Expect(R::PlusSign, row2, 4, "+3")},
+      {"blank", WithLine(row2, "2%,1,2,3 ,4,5"), Expect(R::Blank, row2, 4, "3 ")},
+      {"a blank before a plus sign", WithLine(row2, "2%,1,2,3,4, +5"),
+       Expect(R::Blank, row2, 6, " +5")},
+      {"a blank in a height", WithTrailer({"Empty Down Samples", "4 %,0"}).Bytes(),
+       Expect(R::Blank, kTrailerLine + 1, 1, "4 %")},
       {"leading zero", WithLine(row2, "2%,1,2,3,04,5"), Expect(R::LeadingZero, row2, 5, "04")},
       {"minus zero", WithLine(row2, "2%,-0,2,3,4,5"), Expect(R::MinusZero, row2, 2, "-0")},
       {"decimal point", WithLine(row2, "2%,1,2,3,4,5.0"),
@@ -121,12 +126,15 @@ class TestCoreReasons : public QObject {
     QSet<int> named;
     for (const ReasonRow& row : ReasonRows()) named.insert(int(row.expected.rule));
     QSet<QByteArray> texts;
+    QSet<QByteArray> names;
     for (int rule = 0; rule < kCrvRuleCount; ++rule) {
       QVERIFY2(named.contains(rule), qPrintable(QString::number(rule)));
+      names.insert(QByteArray::fromStdString(std::string(CrvRuleName(CrvRule(rule)))));
       texts.insert(
           QByteArray(CrvRuleText(CrvRule(rule)).data(), CrvRuleText(CrvRule(rule)).size()));
     }
     QCOMPARE(texts.size(), kCrvRuleCount);
+    QCOMPARE(names.size(), kCrvRuleCount);
   }
 };
 

@@ -149,6 +149,61 @@ class MainCommands : public QObject {
     }
   }
 
+  // A name holding a right-to-left override (U+202E) is set apart (U+2068 ...
+  // U+2069) wherever the viewer puts it into a sentence, so the words and the
+  // line number after it keep their order; the sentences stay as they are.
+  void namesReadingTheOtherWay_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("title");  // of the chart, after a read
+    const QString rlo = QStringLiteral(u"\u202e");
+    const auto set = [](const QString& name) {
+      return QStringLiteral(u"\u2068") + name + QStringLiteral(u"\u2069");
+    };
+    WriteCrv(dir_, CompleteCrv("Car 5"), "car" + rlo + "5.CRV");
+    CrvBuilder crv;
+    crv.rows = 50;
+    WriteCrv(dir_, crv.Bytes(), "early" + rlo + ".CRV");
+    crv.trailer = {"50%,1,2,3,4,x"};
+    WriteCrv(dir_, crv.Bytes(), "bad" + rlo + ".CRV");
+    QTest::newRow("read, the name alone set apart")
+        << "./car" + rlo + "5.CRV" << QStringList()
+        << "\r\nReading data from " + set("car" + rlo + "5.CRV") + "\r\nSuccess!\r\n"
+        << "QRV Load Calibration Chart for " + set("car" + rlo + "5.CRV");
+    QTest::newRow("a problem at a line")
+        << "bad" + rlo + ".CRV"
+        << QStringList{"Problem with " + set("bad" + rlo + ".CRV") + " at line 54"}
+        << "\r\nReading data from " + set("bad" + rlo + ".CRV") + "\r\nProblem at line 54!\r\n"
+        << QString();
+    QTest::newRow("ends early") << "early" + rlo + ".CRV"
+                                << QStringList{"Could not fully process " +
+                                               set("early" + rlo + ".CRV")}
+                                << "\r\nReading data from " + set("early" + rlo + ".CRV") + "\r\n"
+                                << QString();
+    QTest::newRow("cannot open") << "gone" + rlo + ".CRV"
+                                 << QStringList{"Could not open " + set("gone" + rlo + ".CRV")}
+                                 << "Could not open file!\r\n"
+                                 << QString();
+    QTest::newRow("not a CRV name")
+        << "notes" + rlo + ".txt"
+        << QStringList{"File " + set("notes" + rlo + ".txt") + " cannot be processed!"} << ""
+        << QString();
+  }
+
+  void namesReadingTheOtherWay() {
+    QFETCH(QString, argument);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, status);
+    QFETCH(QString, title);
+    FrmCURVE w;
+    w.Form_Load(argument);
+    QCOMPARE(messages_, messages);
+    QCOMPARE(w.TxtStatus().Text(), status);
+    QCOMPARE(w.ChartLoaded(), !title.isEmpty());
+    if (w.ChartLoaded()) QCOMPARE(w.Chart()->MSChart1().TitleText(), title);
+  }
+
   // A file reaches the window through the Load dialog or dropped on the
   // status box or on the chart window, with the same outcome.
   // (A drop is taken only as a copy; "status move" offers a move alone.)

@@ -1,30 +1,54 @@
-// The file-open dialog: its filter on a file system that tells cases apart, and its seam;
+// The file-open dialog: its filter on a file system that tells cases apart, its
+// listing and names read by their bytes, and its seam;
 // the message box.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
-#include <QFileDialog>
+#include <QDialogButtonBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
-#include <QRegularExpression>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 #include "FileName.h"
 #include "FileOpenDialog.h"
+#include "FolderListing.h"
 #include "MessageBox.h"
+#include "OpenFileWindow.h"
 
 namespace {
-// Whether one Qt name filter ("Text (*.a *.b)") lists a file name.
-bool Lists(const QString& nameFilter, const QString& fileName) {
-  const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
-  const QString patterns = nameFilter.mid(open + 1).chopped(1);
-  for (const QString& pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    // Case-sensitive, as a Linux file system matches names.
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
-    if (re.match(fileName).hasMatch()) return true;
-  }
-  return false;
+// The dialog shown by a CommonDialog, once it is up.
+platform::OpenFileWindow* ShownDialog() {
+  return dynamic_cast<platform::OpenFileWindow*>(QApplication::activeModalWidget());
 }
+
+// The files written by their names' bytes, removed before their temporary
+// folder (Qt removes only the names it can decode).
+QList<QByteArray>& Written() {
+  static QList<QByteArray> paths;
+  return paths;
+}
+struct RemoveWritten {
+  ~RemoveWritten() {
+    for (const QByteArray& path : Written()) ::unlink(path.constData());
+    Written().clear();
+  }
+};
+
+// Writes an empty file by its name's bytes.
+bool WriteBytes(const QByteArray& path) {
+  Written() << path;
+  FILE* file = std::fopen(path.constData(), "wb");
+  return file != nullptr && std::fclose(file) == 0;
+}
+
+const QString kFilter = QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV");
 }  // namespace
 
 class PlatformDialogs : public QObject {
@@ -45,10 +69,7 @@ class PlatformDialogs : public QObject {
   void filterListsEveryCase() {
     QFETCH(QString, fileName);
     QFETCH(bool, listed);
-    const QStringList filters =
-        platform::QtNameFilters(QStringLiteral("Calibration Curve Files (*.CRV)|*.CRV"));
-    QCOMPARE(filters.size(), 1);
-    QCOMPARE(Lists(filters.first(), fileName), listed);
+    QCOMPARE(platform::FilterLists(kFilter, fileName), listed);
   }
 
   void seamSeesMembersAndAnswers() {
@@ -71,43 +92,153 @@ class PlatformDialogs : public QObject {
 
   // The real dialog, answered from the event loop: the second use opens
   // where the first chose (a path typed whole in the name box included), with
-  // the first's history and an empty name box, and no use writes the settings
-  // file Qt's dialog keeps on its own. Each use goes up a folder.
+  // the first's folders under "Look in" and an empty name box, and no use
+  // writes a settings file. Each use goes up a folder.
   void dialogRemembersInMemoryOnly() {
     QTemporaryDir config, files;
+    const RemoveWritten removeWritten;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QVERIFY(QDir(files.path()).mkpath(QStringLiteral("sub")));
     const QString chosen = files.path() + QStringLiteral("/sub/a.CRV");
-    QFile file(chosen);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QVERIFY(WriteBytes(QFile::encodeName(chosen)));
     QStringList seen;
     const auto answer = [&seen, chosen](bool choose) {
       QTimer::singleShot(0, [&seen, chosen, choose] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        platform::OpenFileWindow* d = ShownDialog();
         auto* name = d == nullptr ? nullptr : d->findChild<QLineEdit*>();
         if (name == nullptr) return;
-        seen << d->directory().absolutePath() << name->text();
-        d->setDirectory(QFileInfo(chosen).path() + QStringLiteral("/.."));
-        seen << d->history().join(QLatin1Char(','));
-        if (choose) name->setText(chosen);
-        QDialog* box = d;  // accept() is protected in QFileDialog
-        choose ? box->accept() : box->reject();
+        seen << d->Folder() << name->text();
+        d->SetFolder(QFileInfo(chosen).path() + QStringLiteral("/.."));
+        seen << d->History().mid(d->History().size() - 2).join(QLatin1Char(','));
+        if (choose) QTest::keyClicks(name, chosen);
+        if (choose) QTest::keyClick(name, Qt::Key_Return);
+        if (ShownDialog() != nullptr) d->reject();
       });
     };
     platform::CommonDialog dialog;
+    dialog.Flags = platform::CommonDialog::kFileMustExist;
+    dialog.Filter = kFilter;
     answer(true);
     QVERIFY(dialog.ShowOpen());
     QCOMPARE(dialog.FileName, chosen);
     dialog.FileName.clear();  // as the Load command does before every use
     answer(false);
     QVERIFY(!dialog.ShowOpen());
-    // Folder and name box shown, then history after going up, in each use.
+    // Folder and name box shown, then the last folders after going up, in each use.
     const QString sub = QFileInfo(chosen).path();
     QCOMPARE(seen.mid(3), (QStringList{sub, QString(), sub + QLatin1Char(',') + files.path()}));
     const QDir settings(config.path());
     QCOMPARE(settings.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
+  }
+
+  // A folder as the dialog lists it, read by the names' bytes: folders first,
+  // then the files the filter lists, in name order; a name that is not UTF-8
+  // is listed like any other; hidden entries and what is neither a file nor
+  // a folder are not.
+  void folderListing() {
+    QTemporaryDir dir;
+    const RemoveWritten removeWritten;
+    const QByteArray at = QFile::encodeName(dir.path()) + '/';
+    for (const QByteArray name : {"caf\xe9.CRV", "b.crv", "A.Crv", "notes.txt", ".hidden.CRV"}) {
+      QVERIFY(WriteBytes(at + name));
+    }
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zed")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Old.CRV")));
+    QCOMPARE(::mkfifo(at + "pipe.CRV", 0600), 0);
+    QCOMPARE(::symlink("nowhere", at + "gone.CRV"), 0);
+    QCOMPARE(::symlink("b.crv", at + "link.CRV"), 0);
+    QStringList listed;
+    for (const platform::FolderEntry& entry :
+         platform::ListFolder(platform::DecodeFileName(QFile::encodeName(dir.path())), kFilter)) {
+      listed << platform::ShownFileName(entry.name) + (entry.folder ? "/" : "");
+    }
+    QCOMPARE(listed, (QStringList{"Old.CRV/", "zed/", "A.Crv", "b.crv",
+                                  QStringLiteral(u"caf\ufffd.CRV"), "link.CRV"}));
+  }
+
+  // A name typed into the real dialog, then Return: what Open does with it.
+  // The folder holds caf\xe9.CRV (not UTF-8), a.CRV, notes.txt and sub/.
+  void typedNames_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("open");        // Open enabled
+    QTest::addColumn<QByteArray>("file");  // chosen, by its bytes; none when the dialog stays
+    QTest::addColumn<QString>("folder");   // where the dialog stays, in the temporary folder
+    const QString here;
+    QTest::newRow("a name that is not UTF-8, as shown")
+        << QStringLiteral(u"caf\ufffd.CRV") << true << QByteArray("caf\xe9.CRV") << here;
+    QTest::newRow("a plain name") << "a.CRV" << true << QByteArray("a.CRV") << here;
+    QTest::newRow("a name the viewer will refuse")
+        << "notes.txt" << true << QByteArray("notes.txt") << here;
+    QTest::newRow("a folder is entered") << "sub" << true << QByteArray() << "/sub";
+    QTest::newRow("a missing name") << "missing.CRV" << false << QByteArray() << here;
+    QTest::newRow("a whole path") << "@/sub/b.CRV" << true << QByteArray("sub/b.CRV") << here;
+  }
+
+  void typedNames() {
+    QFETCH(QString, typed);
+    QFETCH(bool, open);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, folder);
+    QTemporaryDir dir;
+    const RemoveWritten removeWritten;
+    const QByteArray at = QFile::encodeName(dir.path()) + '/';
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sub")));
+    for (const QByteArray name : {"caf\xe9.CRV", "a.CRV", "notes.txt", "sub/b.CRV"}) {
+      QVERIFY(WriteBytes(at + name));
+    }
+    typed.replace(QLatin1Char('@'), dir.path());
+    bool enabled = false;
+    QString after;
+    QTimer::singleShot(0, [&] {
+      platform::OpenFileWindow* d = ShownDialog();
+      if (d == nullptr) return;
+      d->SetFolder(dir.path());
+      auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      // As an input method commits it: keyClicks takes ASCII alone.
+      QInputMethodEvent input;
+      input.setCommitString(typed);
+      QApplication::sendEvent(name, &input);
+      enabled = d->findChild<QDialogButtonBox*>()->buttons().constFirst()->isEnabled();
+      QTest::keyClick(name, Qt::Key_Return);
+      if (ShownDialog() == nullptr) return;
+      after = d->Folder();
+      d->reject();
+    });
+    platform::CommonDialog dialog;
+    dialog.Flags = platform::CommonDialog::kFileMustExist;
+    dialog.Filter = kFilter;
+    const bool chosen = dialog.ShowOpen();
+    QCOMPARE(enabled, open);
+    QCOMPARE(chosen, !file.isEmpty());
+    if (chosen) QCOMPARE(dialog.FileName, platform::DecodeFileName(at + file));
+    if (!chosen) QCOMPARE(after, dir.path() + folder);
+  }
+
+  // Picked in the list rather than typed: the entry's own bytes, even where
+  // two names look alike once shown (U+DCE8 sorts before U+DCE9).
+  void pickedName() {
+    QTemporaryDir dir;
+    const RemoveWritten removeWritten;
+    const QByteArray at = QFile::encodeName(dir.path()) + '/';
+    QVERIFY(WriteBytes(at + "caf\xe9.CRV") && WriteBytes(at + "caf\xe8.CRV"));
+    int listed = 0;
+    QTimer::singleShot(0, [&] {
+      platform::OpenFileWindow* d = ShownDialog();
+      if (d == nullptr) return;
+      d->SetFolder(dir.path());
+      auto* list = d->findChild<QListWidget*>();
+      listed = list->count();
+      list->setCurrentRow(1);
+      QTest::keyClick(list, Qt::Key_Return);
+      if (ShownDialog() != nullptr) d->reject();
+    });
+    platform::CommonDialog dialog;
+    dialog.Flags = platform::CommonDialog::kFileMustExist;
+    dialog.Filter = kFilter;
+    QVERIFY(dialog.ShowOpen());
+    QCOMPARE(listed, 2);
+    QCOMPARE(dialog.FileName, platform::DecodeFileName(at + "caf\xe9.CRV"));
   }
 
   // The box shows a name that is not UTF-8 with each foreign byte as U+FFFD.
