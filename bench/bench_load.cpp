@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "CURVEroutines.h"
-#include "CalibrationSheet.h"
 #include "CurveCompare.h"
 #include "CurveSnapshot.h"
 #include "CurveTables.h"
@@ -25,6 +24,7 @@
 #include "FrmChart.h"
 #include "core/CrvRead.h"
 #include "core/ValueLine.h"
+#include "sheet/CalibrationSheet.h"
 
 using namespace CURVEroutines;
 
@@ -173,7 +173,7 @@ BENCHMARK(BM_ReadCrv)->Apply(Files3);
 BENCHMARK(BM_DeltasAndLists)->Apply(Files3);
 BENCHMARK(BM_ChartLoadAndFirstPaint)->Apply(Files3);
 BENCHMARK(BM_ValueLine);
-BENCHMARK(BM_Sheet)->ArgNames({"file"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sheet)->Apply(Files3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComparePair)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

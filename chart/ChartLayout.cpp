@@ -14,6 +14,7 @@ constexpr double kGap = 6;        // between the parts
 constexpr double kTickLength = 5;
 constexpr double kLabelGap = 2;     // between a tick and its label
 constexpr double kSwitchInset = 2;  // a switch's label from the plot's edge
+constexpr double kSwitchGap = 3;    // and from its line
 
 ChartText Centred(const QString& text, QPointF centre, const QFontMetricsF& metrics, bool bold) {
   const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
@@ -133,10 +134,15 @@ ChartLayout LayOutChart(const ChartContent& content, QSizeF size, const ChartMet
                      QRectF(area.left(), centre - length / 2, bold.height(), length), true, true};
   }
   for (const ChartSwitch& s : content.switches) {
-    const double y = s.atTop ? plot.top() + kSwitchInset + text.height() / 2
-                             : plot.bottom() - kSwitchInset - text.height() / 2;
-    layout.switchLabels.push_back(
-        Centred(s.label, QPointF(layout.Map(s.row, 0).x(), y), text, false));
+    const double y =
+        s.atTop ? plot.top() + kSwitchInset : plot.bottom() - kSwitchInset - text.height();
+    // Beside its line, not across it: on the right, or on the left where the
+    // plot ends first.
+    const QSizeF box(text.horizontalAdvance(s.label), text.height());
+    const double x = layout.Map(s.row, 0).x();
+    const bool left = x + kSwitchGap + box.width() > plot.right() - kSwitchInset;
+    const QPointF at(left ? x - kSwitchGap - box.width() : x + kSwitchGap, y);
+    layout.switchLabels.push_back({s.label, QRectF(at, box), false, false});
   }
   return layout;
 }

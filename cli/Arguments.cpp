@@ -97,10 +97,13 @@ struct Options {
   QCommandLineOption reference{QStringLiteral("reference"), QString(), QStringLiteral("REF")};
   QCommandLineOption marks{QStringLiteral("marks"), QString()};
   QCommandLineOption tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("VOLTS")};
+  QCommandLineOption site{QStringLiteral("site"), QString(), QStringLiteral("TEXT")};
+  QCommandLineOption technician{QStringLiteral("technician"), QString(), QStringLiteral("NAME")};
+  QCommandLineOption issued{QStringLiteral("issued"), QString(), QStringLiteral("DATE")};
 
   void AddTo(QCommandLineParser& parser) const {
     parser.addOptions({help, version, quiet, recursive, csv, json, output, size, scale, reference,
-                       marks, tolerance});
+                       marks, tolerance, site, technician, issued});
   }
 };
 
@@ -112,6 +115,13 @@ std::optional<double> VoltsOf(const QString& text) {
   const double volts = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
   if (!ok || !std::isfinite(volts)) return std::nullopt;
   return volts;
+}
+
+// A calendar date written YYYY-MM-DD.
+QDate DateOf(const QString& text) {
+  static const QRegularExpression shape(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+  if (!shape.match(text).hasMatch()) return QDate();
+  return QDate::fromString(text, Qt::ISODate);
 }
 
 Parsed Usage(const QString& error) {
@@ -185,6 +195,17 @@ Parsed ParseArguments(const QStringList& words) {
     }
   }
 
+  // The sheet's own words for who and where.
+  if (parser.isSet(options.site)) inv.site = parser.values(options.site).constLast();
+  if (parser.isSet(options.technician))
+    inv.technician = parser.values(options.technician).constLast();
+  inv.issued = QDate::currentDate();
+  if (parser.isSet(options.issued)) {
+    inv.issued = DateOf(parser.values(options.issued).constLast());
+    if (!inv.issued.isValid())
+      return Usage(QStringLiteral("'--issued' needs a date as YYYY-MM-DD"));
+  }
+
   if (inv.recursive && inv.action != Action::Check)
     return Usage(QStringLiteral("'--recursive' goes with check"));
   if (inv.csv && inv.action != Action::List && inv.action != Action::Compare)
@@ -200,8 +221,14 @@ Parsed ParseArguments(const QStringList& words) {
     return Usage(QStringLiteral("'--reference' goes with chart and report"));
   if (inv.marks && inv.action != Action::Chart)
     return Usage(QStringLiteral("'--marks' goes with chart (a report always has them)"));
-  if (inv.tolerance && inv.action != Action::Compare)
-    return Usage(QStringLiteral("'--tolerance' goes with compare"));
+  if (inv.tolerance && inv.action != Action::Compare && inv.action != Action::Report)
+    return Usage(QStringLiteral("'--tolerance' goes with compare and report"));
+  if (inv.tolerance && inv.action == Action::Report && inv.reference.isEmpty())
+    return Usage(QStringLiteral("'--tolerance' with report needs '--reference REF'"));
+  const bool sheetWords = parser.isSet(options.site) || parser.isSet(options.technician) ||
+                          parser.isSet(options.issued);
+  if (sheetWords && inv.action != Action::Report)
+    return Usage(QStringLiteral("'--site', '--technician' and '--issued' go with report"));
   const QString operandError = CheckOperands(inv);
   if (!operandError.isEmpty()) return Usage(operandError);
   return {inv, QString()};

@@ -97,11 +97,15 @@ QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& f
   return rows;
 }
 
+bool WithinTolerance(const CurveDifference& difference, double tolerance) {
+  // Both sides are the doubles nearest their decimals, so their order is the decimals'.
+  return static_cast<double>(Magnitude(difference.largest)) / 100.0 <= tolerance;
+}
+
 QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance) {
   QStringList names;
   for (std::size_t c = 0; c < differences.size(); ++c) {
-    // Both sides are the doubles nearest their decimals, so their order is the decimals'.
-    if (static_cast<double>(Magnitude(differences[c].largest)) / 100.0 > tolerance) {
+    if (!WithinTolerance(differences[c], tolerance)) {
       names.append(core::CurveName(PlottedCode(static_cast<int>(c))));
     }
   }

@@ -29,6 +29,10 @@ QStringList DifferenceLines(const CurveDifferences& differences, const QString& 
 // its volts, with a decimal point.
 QStringList DifferenceCsv(const CurveSnapshot& reference, const CurveSnapshot& file);
 
+// Whether a curve's largest difference, in volts as shown, is at most
+// tolerance in absolute value.
+bool WithinTolerance(const CurveDifference& difference, double tolerance);
+
 // The names of the curves whose largest difference, in volts as shown,
 // exceeds tolerance in absolute value.
 QStringList CurvesBeyond(const CurveDifferences& differences, double tolerance);

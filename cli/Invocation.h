@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -26,8 +27,12 @@ struct Invocation {
   QStringList operands;
   QString output;     // chart, report: the file written
   QString reference;  // chart, report: the run drawn and compared beside the file
-  // compare: the largest difference in volts that still passes.
+  // compare, report: the largest difference in volts that still passes.
   std::optional<double> tolerance;
+  // report: who and where, for what the file does not say; issued today unless given.
+  QString site;
+  QString technician;
+  QDate issued;
   // chart: in pixels; the chart window's client area unless given.
   QSize size = kWindowChartSize;
   // chart, PNG only: image pixels to one of the window, 1 to 4; 1 unless given.

@@ -1,15 +1,21 @@
 // report: a calibration sheet of one file, as an A4 PDF.
-#include "CalibrationSheet.h"
+#include <QLocale>
+
 #include "Commands.h"
+#include "CurveCompare.h"
 #include "OutputFile.h"
 #include "PrintableName.h"
 #include "SameFile.h"
+#include "sheet/CalibrationSheet.h"
 
 namespace cli {
 
 int RunReport(const Invocation& inv, Output& out) {
   if (OutputOverInput(inv, out)) return kExitUsage;
   SheetInput input;
+  // Kept on their lines, as the file's own text is.
+  input.people = {PrintableLine(inv.site), PrintableLine(inv.technician), inv.issued};
+  input.tolerance = inv.tolerance;
   if (!inv.reference.isEmpty()) {
     input.reference = ReadSheetRun(inv.reference);
     if (!input.reference->curves) {
@@ -19,7 +25,7 @@ int RunReport(const Invocation& inv, Output& out) {
   }
   input.run = ReadSheetRun(inv.operands.at(0));
   const bool read = input.run.curves.has_value();
-  // A file that does not read still gets its sheet, which says why.
+  // A file that does not read still gets its page, which says why.
   if (!read) out.Error(input.run.outcome.Line(input.run.file));
   MakeSheetChart(input);
 
@@ -33,7 +39,19 @@ int RunReport(const Invocation& inv, Output& out) {
     out.Error(QStringLiteral("cannot write %1: %2").arg(PrintableName(inv.output), error));
     return kExitFailure;
   }
-  return read ? kExitSuccess : kExitFailure;
+  if (!read) return kExitFailure;
+  // As compare does: a run beyond its tolerance fails, and says which curves.
+  if (!Within(input)) {
+    if (!inv.quiet) {
+      const QStringList beyond =
+          CurvesBeyond(CompareCurves(*input.reference->curves, *input.run.curves), *inv.tolerance);
+      out.Error(QStringLiteral("%1: beyond the tolerance of %2V: %3")
+                    .arg(PrintableName(input.run.file), QLocale().toString(*inv.tolerance, 'g', 15),
+                         beyond.join(QStringLiteral(", "))));
+    }
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 }  // namespace cli

@@ -59,6 +59,7 @@ class CrvReader {
   Outcome HandleTrailer(const TextLine& line);
   Outcome HandleSample(const TextLine& line);
   Outcome HandleElev(const TextLine& line);
+  void Remark(const TextLine& line);
   Outcome Refuse(ReadProblem problem) {
     problem_ = std::move(problem);
     return Outcome::FormatError;
@@ -104,19 +105,33 @@ Outcome CrvReader::HandleDataRow(const TextLine& line) {
   return Outcome::Continue;
 }
 
+void CrvReader::Remark(const TextLine& line) {
+  if (!keepPreamble_ || line.head.find_first_not_of(' ') == std::string::npos) return;
+  if (read_.remarks.size() < kRemarksKept) {
+    read_.remarks.push_back({line.head, line.truncated, line.length});
+  }
+  ++read_.remarkCount;
+}
+
 Outcome CrvReader::HandleTrailer(const TextLine& line) {
+  bool heading = false;
   for (std::size_t set = 0; set < headings_.size() && !line.truncated; ++set) {
     if (EqualsUpper(line.head, headings_[set])) {
       section_ = static_cast<int16_t>(set);
       read_.blocks.push_back({section_, {}});
+      heading = true;
     }
   }
+  if (heading) return Outcome::Continue;
   return section_ == kNoSection ? HandleElev(line) : HandleSample(line);
 }
 
 Outcome CrvReader::HandleSample(const TextLine& line) {
   // Comments inside a section are lines without "%,".
-  if (!line.contains[kWatchPercentComma] || line.length == 0) return Outcome::Continue;
+  if (!line.contains[kWatchPercentComma] || line.length == 0) {
+    Remark(line);
+    return Outcome::Continue;
+  }
   const auto sample = line.truncated ? std::nullopt : ParseSampleLine(line.head);
   if (!sample) return Refuse(ExplainSampleLine(line.head, line.truncated));
   std::vector<Sample>& samples = read_.blocks.back().samples;
@@ -127,7 +142,10 @@ Outcome CrvReader::HandleSample(const TextLine& line) {
 }
 
 Outcome CrvReader::HandleElev(const TextLine& line) {
-  if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) return Outcome::Continue;
+  if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) {
+    Remark(line);
+    return Outcome::Continue;
+  }
   const auto elev = line.truncated ? std::nullopt : ParseElevLine(line.head);
   if (!elev) return Refuse(ExplainElevLine(line.head, line.truncated));
   read_.switches.push_back({elev->up, elev->height});

@@ -29,6 +29,8 @@ struct PreambleLine {
   std::uint64_t length = 0;  // of the whole line, in bytes
 };
 
+inline constexpr std::size_t kRemarksKept = 100;
+
 struct SwitchLine {
   bool up;
   int16_t height;
@@ -53,6 +55,11 @@ struct CrvRead {
   // The lines before the header (for a file without one, every line read),
   // when the read was asked to keep them.
   std::vector<PreambleLine> preamble;
+  // The trailer's remarks, kept with the preamble: lines the format skips
+  // that hold more than spaces ("Note: empty up samples not taken"), the
+  // first kRemarksKept of them, and how many there were.
+  std::vector<PreambleLine> remarks;
+  std::size_t remarkCount = 0;
   // The data rows taken in, from height 0 up: 101 of them in a whole read.
   std::vector<RowValues> rows;
   // The elevation-switch lines and the section blocks in file order. A read

@@ -92,29 +92,55 @@ class ChartPaintTest : public QObject {
   }
 
   // Up and Down: a line at each one's height, its label at the plot's top
-  // or foot, and no ink where the other would be.
+  // or foot beside the line and clear of it, inside the plot, and no ink
+  // where no line is.
+  void switchLines_data() {
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("inside") << QList<int>{30, 65};
+    QTest::newRow("at the plot's edges") << QList<int>{0, 100};
+    QTest::newRow("a height apart") << QList<int>{46, 47};
+  }
   void switchLines() {
+    QFETCH(QList<int>, rows);
     chart::ChartContent content = charttest::Sample(Kind::Strain, "s.CRV");
     content.series.clear();
-    content.switches = {{30, "Up", true}, {65, "Down", false}};
+    content.switches = {{rows[0], "Up", true}, {rows[1], "Down", false}};
     const chart::ChartLayout layout = chart::LayOutChart(content, {625, 502});
     const QImage image = chart::ChartImage(layout, 1.0);
     const double middle = layout.plot.center().y();
     QCOMPARE(layout.switchLabels.size(), std::size_t{2});
     for (int i = 0; i < 2; ++i) {
       const chart::ChartSwitch& s = content.switches[i];
-      const QPointF at(layout.Map(s.row, 0).x(), 0);
+      const QRectF& box = layout.switchLabels[i].box;
+      const double x = layout.Map(s.row, 0).x();
       QCOMPARE(layout.switchLabels[i].text, s.label);
-      QVERIFY(std::abs(layout.switchLabels[i].box.center().x() - at.x()) < 0.01);
-      QCOMPARE(layout.switchLabels[i].box.center().y() < middle, s.atTop);
+      QVERIFY2(box.right() < x - 2 || box.left() > x + 2, qPrintable(s.label));
+      QVERIFY(layout.plot.contains(box));
+      QCOMPARE(box.center().y() < middle, s.atTop);
       int inked = 0;
       for (int y = int(layout.plot.top()) + 20; y < int(layout.plot.bottom()) - 20; ++y) {
-        inked += Ink(image, QPointF(at.x(), y)) > 150;
+        inked += Ink(image, QPointF(x, y)) > 150;
       }
       QVERIFY2(inked > layout.plot.height() / 2, qPrintable(s.label));
     }
     for (int y = int(layout.plot.top()) + 20; y < int(layout.plot.bottom()) - 20; ++y) {
-      QVERIFY(Ink(image, QPointF(layout.Map(47, 0).x(), y)) <= 150);
+      QVERIFY(Ink(image, QPointF(layout.Map(rows[0] == 0 ? 50 : 20, 0).x(), y)) <= 150);
+    }
+  }
+
+  // A marked sample is drawn whole, at the plot's corners too.
+  void marksWhole() {
+    chart::ChartContent content = charttest::Sample(Kind::Strain, "s.CRV");
+    content.series.clear();
+    const QColor colour(Qt::red);
+    content.marks = {{0, content.minimum, colour}, {100, content.maximum, colour}};
+    const chart::ChartLayout layout = chart::LayOutChart(content, {625, 502});
+    const QImage image = chart::ChartImage(layout, 1.0);
+    for (const chart::ChartMark& mark : content.marks) {
+      const QPointF at = layout.Map(mark.row, mark.value);
+      for (const QPointF& side : {QPointF(-2, 0), QPointF(2, 0), QPointF(0, -2), QPointF(0, 2)}) {
+        QVERIFY2(Nearest(image, at + side, colour) < 60, qPrintable(QString::number(mark.row)));
+      }
     }
   }
 

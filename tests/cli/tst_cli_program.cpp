@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRectF>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -95,13 +94,6 @@ QString Changed(const QTemporaryDir& dir, const char* example, const QByteArray&
   return WriteCrv(dir, QByteArray(bytes).replace(from, to), name);
 }
 
-QString PdfText(const QString& pdf, const QStringList& options) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), options + QStringList{pdf, "-"});
-  if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) return QString();
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 }  // namespace
 
 class CliProgram : public QObject {
@@ -148,10 +140,6 @@ class CliProgram : public QObject {
                       prefix + QByteArray::number(1000 + r - 8225) + ",");
     }
     WriteCrv(dir_, lowered, "lowered.CRV");
-    QByteArray notes;
-    for (int n = 1; n <= 150; ++n) notes += "note " + QByteArray::number(n) + "\r\n";
-    Changed(dir_, "strain-car1.CRV", "Lift load", notes + "Lift load", "long.CRV");
-    Changed(dir_, "bad-row.CRV", "Height,", notes + notes + "Height,", "long-bad.CRV");
     WriteCrv(dir_, CrvBuilder().Bytes(), "base.CRV");
     WriteCrv(dir_, shifted, "shifted.CRV");
     QDir::setCurrent(dir_.path());
@@ -717,92 +705,6 @@ class CliProgram : public QObject {
     QCOMPARE(drawn.contains(">Up<") && drawn.contains(">Down<"), args.contains("--marks"));
   }
 
-  // The sheet: its text, every height with the marked ones marked, and every
-  // word within its A4 page.
-  void sheet_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("status");
-    const QString strain = Example("strain-car1.CRV");
-    QTest::newRow("a file") << QStringList{strain} << 3 << 0;
-    QTest::newRow("with a reference")
-        << QStringList{strain, "--reference", "changed.CRV"} << 4 << 0;
-    QTest::newRow("lines before the header over two pages") << QStringList{"long.CRV"} << 5 << 0;
-    QTest::newRow("a refused file") << QStringList{Example("bad-row.CRV")} << 1 << 1;
-    QTest::newRow("a refused file, 300 more lines before the header")
-        << QStringList{"long-bad.CRV"} << 1 << 1;
-  }
-  void sheet() {
-    QFETCH(QStringList, args);
-    QFETCH(int, pages);
-    QFETCH(int, status);
-    QCOMPARE(Crv(QStringList{"report", "-o", "sheet.pdf"} + args).status, status);
-    const QString text = PdfText("sheet.pdf", {"-layout"});
-    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) reads the sheet back");
-    for (const char* line : {"Installation: Harbour Street 12, car 1", "Run: 2026-11-14 09:42"}) {
-      QVERIFY2(text.contains(QLatin1String(line)), line);
-    }
-    QCOMPARE(text.contains("note 150"), args.contains("long.CRV"));
-    QCOMPARE(text.count(QLatin1Char('\f')), pages);
-    QVERIFY(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
-    if (status != 0) {
-      QVERIFY(text.contains(": field 4 \"014772\": a leading zero"));
-    } else {
-      // Rows of the table: the height, then the volts of the seven curves, a
-      // marked one followed by "*": Loaded and Empty Up at the heights of
-      // their samples, Loaded and Empty Down at theirs.
-      const QRegularExpression row(
-          QStringLiteral("^\\s*(\\d+)%((?:\\s+-?\\d+\\.\\d\\dV(?: \\*)?){7})\\s*$"),
-          QRegularExpression::MultilineOption);
-      const QSet<int> up{5, 20, 45, 70, 95};
-      const QSet<int> down{10, 30, 60, 90};
-      QList<int> heights;
-      for (const QRegularExpressionMatch& m : row.globalMatch(text)) {
-        const int h = m.captured(1).toInt();
-        heights << h;
-        QString marks;
-        for (const QString& cell : m.captured(2).split(' ', Qt::SkipEmptyParts)) {
-          if (cell == "*")
-            marks.back() = '*';
-          else
-            marks += '-';
-        }
-        const QString u = up.contains(h) ? "**" : "--";
-        const QString d = down.contains(h) ? "**" : "--";
-        QCOMPARE(marks, "-" + u + d + "--");
-      }
-      QCOMPARE(heights.size(), 101);
-      for (int h = 0; h <= 100; ++h) QCOMPARE(heights[h], h);
-      QCOMPARE(text.contains("Compared with the reference"), args.contains("--reference"));
-    }
-    // Every word lies on its A4 page, above the footer ("... page N of M") or in it.
-    const QRegularExpression page(QStringLiteral("^width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
-    const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([\\d.-]+)\" yMin=\"([\\d.-]+)\" "
-                       "xMax=\"([\\d.-]+)\" yMax=\"([\\d.-]+)\">([^<]*)<"));
-    int pagesSeen = 0;
-    for (const QString& part : PdfText("sheet.pdf", {"-bbox"}).split("<page ").mid(1)) {
-      const QRegularExpressionMatch size = page.match(part);
-      QVERIFY(size.hasMatch());
-      QCOMPARE(qRound(size.captured(1).toDouble()), 595);
-      QCOMPARE(qRound(size.captured(2).toDouble()), 842);
-      ++pagesSeen;
-      QList<QRectF> boxes;
-      double footer = 0;
-      for (const QRegularExpressionMatch& w : word.globalMatch(part)) {
-        boxes << QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
-                        QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
-        if (w.captured(5) == "page") footer = boxes.last().top();
-      }
-      QVERIFY(footer > 0);
-      for (const QRectF& box : boxes) {
-        QVERIFY(QRectF(0, 0, 595, 842).contains(box));
-        QVERIFY(box.bottom() < footer - 3 || box.top() >= footer - 1);
-      }
-    }
-    QCOMPARE(pagesSeen, pages);
-  }
-
   // The PNG's pixels at the sizes the options give, drawn without a display;
   // at any scale, text and lines keep their share of the picture, and lines
   // are smoothed into many shades of their colours as in the window.
@@ -975,6 +877,11 @@ class CliProgram : public QObject {
     QTest::newRow("report without -o") << QStringList{"report", file};
     QTest::newRow("report as a picture") << QStringList{"report", file, "-o", "c.jpg"};
     QTest::newRow("marks with report") << QStringList{"report", file, "-o", "s.pdf", "--marks"};
+    QTest::newRow("tolerance without a reference")
+        << QStringList{"report", file, "-o", "s.pdf", "--tolerance", "0.1"};
+    QTest::newRow("issued not a date")
+        << QStringList{"report", file, "-o", "s.pdf", "--issued", "2026-02-30"};
+    QTest::newRow("site with chart") << QStringList{"chart", file, "-o", "c.png", "--site", "X"};
     QTest::newRow("reference with list") << QStringList{"list", file, "--reference", file};
     QTest::newRow("size too large")
         << QStringList{"chart", file, "-o", "c.png", "--size", "99999x2"};

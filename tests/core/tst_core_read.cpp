@@ -166,6 +166,48 @@ class TestCoreRead : public QObject {
     QCOMPARE(Summary(bare), QStringLiteral("whole; rows 101 last 9292; pre 0"));
   }
 
+  // The trailer's remarks: lines the format skips that hold more than spaces,
+  // before the first heading and inside a section; never a heading, a sample
+  // or a switch line.
+  void remarks_data() {
+    QTest::addColumn<QList<QByteArray>>("trailer");
+    QTest::addColumn<QStringList>("remarks");
+    QTest::newRow("none") << QList<QByteArray>{"ELEVUP,45%", "Loaded Up Samples", "10%,5"}
+                          << QStringList{};
+    QTest::newRow("before the switches and in a section")
+        << QList<QByteArray>{"Checked by R.",
+                             "ELEVUP,45%",
+                             "Elevation Switch",
+                             "Empty Up Samples",
+                             "10%,5",
+                             "Note: one sample",
+                             "",
+                             "   ",
+                             "Empty Down Samples"}
+        << QStringList{"Checked by R.", "Elevation Switch", "Note: one sample"};
+  }
+  void remarks() {
+    QFETCH(QList<QByteArray>, trailer);
+    QFETCH(QStringList, remarks);
+    QTemporaryDir dir;
+    const CrvRead read = ReadCrv(WriteCrv(dir, WithTrailer(trailer).Bytes()));
+    QStringList kept;
+    for (const PreambleLine& line : read.remarks) kept << QString::fromStdString(line.head);
+    QCOMPARE(kept, remarks);
+    QCOMPARE(read.remarkCount, std::size_t(remarks.size()));
+  }
+
+  void manyRemarksKeptBounded() {
+    QList<QByteArray> trailer;
+    for (int n = 0; n < 250; ++n) trailer << "remark " + QByteArray::number(n);
+    QTemporaryDir dir;
+    const CrvRead read = ReadCrv(WriteCrv(dir, WithTrailer(trailer).Bytes()));
+    QCOMPARE(read.remarks.size(), kRemarksKept);
+    QCOMPARE(read.remarks.back().head, "remark " + std::to_string(kRemarksKept - 1));
+    QCOMPARE(read.remarkCount, std::size_t{250});
+    QVERIFY(ReadCrv(WriteCrv(dir, WithTrailer(trailer).Bytes()), false).remarks.empty());
+  }
+
   void openFailures_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("value");

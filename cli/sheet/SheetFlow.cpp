@@ -1,4 +1,4 @@
-#include "SheetFlow.h"
+#include "sheet/SheetFlow.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QTextLayout>
 #include <memory>
+#include <utility>
 
 namespace cli {
 
@@ -14,10 +15,14 @@ namespace {
 constexpr double kPageWidthMm = 210;
 constexpr double kPageHeightMm = 297;
 constexpr double kSideMm = 18;
-constexpr double kTopMm = 15;
+constexpr double kTopMm = 20;     // below the head line
+constexpr double kHeadMm = 12;    // from the top edge to the head line's base line
 constexpr double kBottomMm = 22;  // the footer stands in it
 constexpr double kFooterMm = 12;  // from the bottom edge to the footer's base line
-constexpr double kCellPaddingMm = 1.2;
+constexpr double kCellPaddingMm = 0.8;
+constexpr double kLabelMm = 42;  // a field's label column
+constexpr double kHeadingAboveMm = 2;
+constexpr double kHeadingBelowMm = 1;
 const QColor kShade(0xE0, 0xE0, 0xE0);
 const QColor kRule(0x90, 0x90, 0x90);
 
@@ -42,10 +47,10 @@ std::unique_ptr<QTextLayout> LaidOut(const QString& text, const QFont& font, dou
 
 }  // namespace
 
-SheetFlow::SheetFlow(QPagedPaintDevice& device, QPainter* painter, int pages, QString footer)
-    : device_(device), painter_(painter), pages_(pages), footer_(std::move(footer)) {
+SheetFlow::SheetFlow(QPagedPaintDevice& device, QPainter* painter, int pages, PageMarks marks)
+    : device_(device), painter_(painter), pages_(pages), marks_(std::move(marks)) {
   y_ = Mm(kTopMm);
-  Footer();
+  PageMarksDrawn();
 }
 
 QFont SheetFlow::TextFont(double points, bool bold) {
@@ -79,16 +84,39 @@ double SheetFlow::LineHeight(const QFont& font) const {
   return QFontMetricsF(font, &device_).lineSpacing();
 }
 
-void SheetFlow::Text(const QString& text, const QFont& font) {
+double SheetFlow::HeadingHeight() const {
+  return Mm(kHeadingAboveMm + kHeadingBelowMm) + LineHeight(HeadingFont());
+}
+
+double SheetFlow::TextHeight(const QString& text, const QFont& font) const {
   const std::unique_ptr<QTextLayout> layout = LaidOut(text, font, BodyWidth(), &device_);
+  return layout->boundingRect().height();
+}
+
+void SheetFlow::Room(double height) {
+  const bool waiting = !heading_.isEmpty();
+  if ((waiting ? HeadingHeight() : 0) + height > Remaining()) NewPage();
+  if (!waiting) return;
+  const QString heading = std::exchange(heading_, QString());
+  y_ += Mm(kHeadingAboveMm);
+  DrawLines(heading, HeadingFont(), Mm(kSideMm), BodyWidth());
+  y_ += Mm(kHeadingBelowMm);
+}
+
+void SheetFlow::DrawLines(const QString& text, const QFont& font, double x, double width) {
+  const std::unique_ptr<QTextLayout> layout = LaidOut(text, font, width, &device_);
   if (painter_ != nullptr) painter_->setPen(Qt::black);
   // Line by line, so that a text longer than a page goes on to the next.
   for (int i = 0; i < layout->lineCount(); ++i) {
     const QTextLine line = layout->lineAt(i);
-    if (line.height() > Remaining()) NewPage();
-    if (painter_ != nullptr) line.draw(painter_, QPointF(Mm(kSideMm), y_ - line.y()));
+    Room(line.height());
+    if (painter_ != nullptr) line.draw(painter_, QPointF(x, y_ - line.y()));
     y_ += line.height();
   }
+}
+
+void SheetFlow::Text(const QString& text, const QFont& font) {
+  DrawLines(text, font, Mm(kSideMm), BodyWidth());
 }
 
 void SheetFlow::Line(const QString& text, const QFont& font) {
@@ -96,20 +124,36 @@ void SheetFlow::Line(const QString& text, const QFont& font) {
 }
 
 void SheetFlow::Heading(const QString& text) {
-  const QFont font = TextFont(11, true);
-  // A heading never stands alone at the foot of a page.
-  if (LineHeight(font) * 3 > Remaining()) NewPage();
-  Gap(2);
-  Text(text, font);
-  Gap(1);
+  // Two headings in a row: the first goes down with the second.
+  if (!heading_.isEmpty()) Room(HeadingHeight());
+  heading_ = text;
+}
+
+void SheetFlow::Field(const QString& label, const QString& value) {
+  const QFont font = TextFont();
+  const double indent = Mm(kLabelMm);
+  // The label stands beside the value's first line, wherever that went.
+  Room(LineHeight(font));
+  const double first = y_;
+  DrawLines(value.isEmpty() ? QStringLiteral(" ") : value, font, Mm(kSideMm) + indent,
+            BodyWidth() - indent);
+  if (painter_ != nullptr) {
+    painter_->setFont(TextFont(9, true));
+    painter_->drawText(QRectF(Mm(kSideMm), first, indent, LineHeight(font)),
+                       Qt::AlignLeft | Qt::AlignTop, label);
+  }
 }
 
 void SheetFlow::Gap(double mm) {
   y_ += Mm(mm);
 }
 
+void SheetFlow::Keep(double height) {
+  if ((heading_.isEmpty() ? 0 : HeadingHeight()) + height > Remaining()) NewPage();
+}
+
 void SheetFlow::Block(double height, const std::function<void(QPainter&, const QRectF&)>& draw) {
-  if (height > Remaining()) NewPage();
+  Room(height);
   if (painter_ != nullptr) {
     painter_->save();
     draw(*painter_, QRectF(Mm(kSideMm), y_, BodyWidth(), height));
@@ -120,7 +164,7 @@ void SheetFlow::Block(double height, const std::function<void(QPainter&, const Q
 
 void SheetFlow::TableRow(const QList<Column>& columns, const QStringList& cells,
                          const QList<bool>& marked, bool heading) {
-  const QFont font = TextFont(8, heading);
+  const QFont font = TextFont(heading ? 7.5 : 8, heading);
   const double height = LineHeight(font) + Mm(kCellPaddingMm);
   if (painter_ != nullptr) {
     painter_->setFont(font);
@@ -143,8 +187,9 @@ void SheetFlow::Table(const QList<Column>& columns, const QList<Row>& rows) {
   QStringList headings;
   for (const Column& column : columns) headings.append(column.heading);
   const double rowHeight = LineHeight(TextFont(8, false)) + Mm(kCellPaddingMm);
-  const double headingHeight = LineHeight(TextFont(8, true)) + Mm(kCellPaddingMm);
-  if (headingHeight + rowHeight > Remaining()) NewPage();
+  const double headingHeight = LineHeight(TextFont(7.5, true)) + Mm(kCellPaddingMm);
+  // The headings never stand without a row under them.
+  Room(headingHeight + rowHeight);
   TableRow(columns, headings, {}, true);
   for (const Row& row : rows) {
     if (rowHeight > Remaining()) {
@@ -159,26 +204,37 @@ void SheetFlow::NewPage() {
   if (painter_ != nullptr) device_.newPage();
   ++page_;
   y_ = Mm(kTopMm);
-  Footer();
+  PageMarksDrawn();
 }
 
-void SheetFlow::Footer() {
-  if (painter_ == nullptr) return;
-  const double base = Mm(kPageHeightMm - kFooterMm);
+void SheetFlow::Finish() {
+  if (!heading_.isEmpty()) Room(0);
+}
+
+// One line across the body at base, a rule between it and the body, texts
+// at its two ends; the left one gives way to the right one.
+void SheetFlow::MarkLine(double base, double rule, const QString& left, const QString& right) {
   const QFont font = TextFont(8);
+  const QFontMetricsF metrics(font, &device_);
   painter_->setFont(font);
   painter_->setPen(QPen(kRule, Mm(0.2)));
-  const double rule = base - QFontMetricsF(font, &device_).ascent() - Mm(1.5);
   painter_->drawLine(QPointF(Mm(kSideMm), rule), QPointF(Mm(kPageWidthMm - kSideMm), rule));
   painter_->setPen(Qt::black);
-  const QRectF line(Mm(kSideMm), rule, BodyWidth(), base - rule + Mm(2));
-  const QString number = QStringLiteral("page %1 of %2").arg(page_).arg(pages_);
-  const QFontMetricsF metrics(font, &device_);
-  // A long file name gives way to the page number.
-  const double room = BodyWidth() - metrics.horizontalAdvance(number) - Mm(5);
-  painter_->drawText(line, Qt::AlignLeft | Qt::AlignBottom,
-                     metrics.elidedText(footer_, Qt::ElideMiddle, room));
-  painter_->drawText(line, Qt::AlignRight | Qt::AlignBottom, number);
+  const QRectF line(Mm(kSideMm), base - metrics.ascent(), BodyWidth(), metrics.height());
+  const double room = BodyWidth() - metrics.horizontalAdvance(right) - Mm(5);
+  painter_->drawText(line, Qt::AlignLeft | Qt::AlignTop,
+                     metrics.elidedText(left, Qt::ElideMiddle, room));
+  painter_->drawText(line, Qt::AlignRight | Qt::AlignTop, right);
+}
+
+void SheetFlow::PageMarksDrawn() {
+  if (painter_ == nullptr) return;
+  const QFontMetricsF metrics(TextFont(8), &device_);
+  const double head = Mm(kHeadMm);
+  MarkLine(head, head + metrics.descent() + Mm(1.5), marks_.headLeft, marks_.headRight);
+  const double foot = Mm(kPageHeightMm - kFooterMm);
+  MarkLine(foot, foot - metrics.ascent() - Mm(1.5), marks_.footer,
+           QStringLiteral("page %1 of %2").arg(page_).arg(pages_));
 }
 
 }  // namespace cli
