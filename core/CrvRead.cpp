@@ -106,7 +106,7 @@ Outcome CrvReader::HandleDataRow(const TextLine& line) {
 }
 
 void CrvReader::Remark(const TextLine& line) {
-  if (!keepPreamble_ || line.head.find_first_not_of(' ') == std::string::npos) return;
+  if (line.head.find_first_not_of(' ') == std::string::npos) return;
   if (read_.remarks.size() < kRemarksKept) {
     read_.remarks.push_back({line.head, line.truncated, line.length});
   }
@@ -129,7 +129,8 @@ Outcome CrvReader::HandleTrailer(const TextLine& line) {
 Outcome CrvReader::HandleSample(const TextLine& line) {
   // Comments inside a section are lines without "%,".
   if (!line.contains[kWatchPercentComma] || line.length == 0) {
-    Remark(line);
+    // Only a read that keeps the preamble keeps remarks; the viewer's does not.
+    if (keepPreamble_) Remark(line);
     return Outcome::Continue;
   }
   const auto sample = line.truncated ? std::nullopt : ParseSampleLine(line.head);
@@ -143,7 +144,8 @@ Outcome CrvReader::HandleSample(const TextLine& line) {
 
 Outcome CrvReader::HandleElev(const TextLine& line) {
   if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) {
-    Remark(line);
+    // Only a read that keeps the preamble keeps remarks; the viewer's does not.
+    if (keepPreamble_) Remark(line);
     return Outcome::Continue;
   }
   const auto elev = line.truncated ? std::nullopt : ParseElevLine(line.head);
