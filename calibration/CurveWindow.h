@@ -3,10 +3,10 @@
 #include <QString>
 #include <cstdint>
 
-#include "ListBox.h"
-#include "MenuItem.h"
-#include "OptionButton.h"
 #include "core/CurveCodes.h"
+#include "platform/ListBox.h"
+#include "platform/MenuItem.h"
+#include "platform/OptionButton.h"
 
 namespace CURVEroutines {
 

@@ -1,10 +1,10 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "IsolatedName.h"
-#include "MessageBox.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/IsolatedName.h"
 #include "core/CrvRead.h"
 #include "core/ListText.h"
 #include "core/ReadTexts.h"
+#include "platform/MessageBox.h"
 
 namespace CURVEroutines {
 

@@ -1,5 +1,5 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 
 namespace CURVEroutines {
 

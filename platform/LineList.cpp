@@ -1,4 +1,4 @@
-#include "LineList.h"
+#include "platform/LineList.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "OptionButton.h"
+#include "platform/OptionButton.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>

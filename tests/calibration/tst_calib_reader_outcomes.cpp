@@ -11,10 +11,10 @@
 #include <QtTest>
 #include <optional>
 
-#include "CURVEroutines.h"
-#include "CrvBuilder.h"
-#include "FakeCurveWindow.h"
-#include "ReadsFailAt.h"
+#include "calibration/CURVEroutines.h"
+#include "tests/calibration/CrvBuilder.h"
+#include "tests/calibration/FakeCurveWindow.h"
+#include "tests/core/ReadsFailAt.h"
 
 using namespace CURVEroutines;
 

@@ -16,13 +16,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "FrmCURVE.h"
-#include "MessageBox.h"
-#include "RoundHalfEven.h"
-#include "WindowPrinter.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 #include "chart/ChartLayout.h"
+#include "mainwindow/FrmCURVE.h"
+#include "platform/MessageBox.h"
+#include "platform/RoundHalfEven.h"
+#include "platform/WindowPrinter.h"
 
 namespace {
 

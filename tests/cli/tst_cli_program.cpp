@@ -19,9 +19,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "../calibration/CrvBuilder.h"
-#include "CURVEroutines.h"
-#include "FrmCURVE.h"
+#include "calibration/CURVEroutines.h"
+#include "mainwindow/FrmCURVE.h"
+#include "tests/calibration/CrvBuilder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../calibration/CrvBuilder.h"
+#include "tests/calibration/CrvBuilder.h"
 
 namespace {
 

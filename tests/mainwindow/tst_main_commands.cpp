@@ -18,14 +18,14 @@
 #include <QUrl>
 #include <cstdio>
 
-#include "../calibration/CrvBuilder.h"
-#include "CURVEroutines.h"
-#include "ChartPlacement.h"
-#include "CurveTables.h"
-#include "FileName.h"
-#include "FrmCURVE.h"
-#include "MessageBox.h"
-#include "WindowPrinter.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "chartwindow/ChartPlacement.h"
+#include "mainwindow/FrmCURVE.h"
+#include "platform/FileName.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowPrinter.h"
+#include "tests/calibration/CrvBuilder.h"
 
 namespace {
 // A complete file with elevation switches and a sample in every set.

@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "ListBox.h"
-#include "OptionButton.h"
-#include "StatusBox.h"
+#include "platform/ListBox.h"
+#include "platform/OptionButton.h"
+#include "platform/StatusBox.h"
 
 namespace {
 struct Options {
