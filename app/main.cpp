@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "CommandLine.h"
-#include "FrmCURVE.h"
+#include "mainwindow/FrmCURVE.h"
+#include "platform/CommandLine.h"
 
 int main(int argc, char* argv[]) {
   // Qt sees no argument but the program's name: the arguments are the file name.

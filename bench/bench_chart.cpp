@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "CURVEroutines.h"
-#include "FrmCURVE.h"
-#include "FrmChart.h"
+#include "calibration/CURVEroutines.h"
 #include "chart/ChartLayout.h"
 #include "chart/PaintChart.h"
+#include "chartwindow/FrmChart.h"
+#include "mainwindow/FrmCURVE.h"
 
 namespace {
 

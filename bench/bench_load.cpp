@@ -15,16 +15,16 @@
 #include <cstdlib>
 #include <memory>
 
-#include "CURVEroutines.h"
-#include "CurveCompare.h"
-#include "CurveSnapshot.h"
-#include "CurveTables.h"
-#include "FileOutcome.h"
-#include "FrmCURVE.h"
-#include "FrmChart.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "chartwindow/FrmChart.h"
+#include "cli/CurveCompare.h"
+#include "cli/CurveSnapshot.h"
+#include "cli/FileOutcome.h"
+#include "cli/sheet/CalibrationSheet.h"
 #include "core/CrvRead.h"
 #include "core/ValueLine.h"
-#include "sheet/CalibrationSheet.h"
+#include "mainwindow/FrmCURVE.h"
 
 using namespace CURVEroutines;
 

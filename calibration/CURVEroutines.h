@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "CurveWindow.h"
+#include "calibration/CurveWindow.h"
 #include "core/CurveCodes.h"
 #include "core/CurveNames.h"
 

@@ -1,6 +1,6 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "TableCopies.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/TableCopies.h"
 #include "core/SampleSets.h"
 
 namespace CURVEroutines {

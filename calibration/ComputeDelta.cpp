@@ -1,13 +1,13 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "TableCopies.h"
-#include "core/ListText.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/TableCopies.h"
+#include "core/ValueLine.h"
 
 namespace CURVEroutines {
 
 void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
   CurveWindow& window = MainWindow();
-  platform::LineList& list = window.ListData(deltaCode);
+  platform::ListBox& list = window.ListData(deltaCode);
   list.Clear();
 
   const bool built = CurvePresent(loadedCode) && CurvePresent(emptyCode);
@@ -16,8 +16,8 @@ void ComputeDelta(int16_t loadedCode, int16_t emptyCode, int16_t deltaCode) {
         core::DeltaCurve(MeasuredValues(loadedCode), MeasuredValues(emptyCode));
     for (int16_t row = 0; row <= kLastHeight; ++row) {
       DeltaValues(deltaCode, row) = delta[static_cast<std::size_t>(row)];
+      list.AddItem(core::ValueLine(row, DeltaValues(deltaCode, row)));
     }
-    for (const core::ListLine& line : core::DeltaListLines(delta)) list.AddItem(line.text);
   }
   // Without both source curves the old values stay but no longer count.
   DeltaPresent(deltaCode) = built;

@@ -1,6 +1,6 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "TableCopies.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/TableCopies.h"
 #include "core/ListText.h"
 #include "core/ValueLine.h"
 
@@ -8,7 +8,7 @@ namespace CURVEroutines {
 
 void FillCurveList(int16_t code) {
   CurveWindow& window = MainWindow();
-  platform::LineList& list = window.ListData(code);
+  platform::ListBox& list = window.ListData(code);
   if (!CurvePresent(code)) {
     window.ListSelect(code).SetEnabled(false);
     list.SetEnabled(false);
@@ -21,11 +21,10 @@ void FillCurveList(int16_t code) {
   const bool marked = set >= 0 && cells.present;
 
   list.Clear();
-  const std::vector<core::ListLine> lines =
-      core::CurveListLines(code, MeasuredValues(code), marked ? &cells : nullptr);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    list.AddItem(lines[i].text);
-    if (lines[i].marked) list.SetSelected(static_cast<int>(i), true);
+  list.AddItem(CurveCaption(code));
+  for (int16_t row = 0; row <= kLastHeight; ++row) {
+    list.AddItem(core::ValueLine(row, CurveValues(code, row)));
+    if (core::IsSampleHeight(marked ? &cells : nullptr, row)) list.SetSelected(row + 1, true);
   }
   window.ListSelect(code).SetEnabled(true);
   list.SetEnabled(true);
@@ -33,7 +32,7 @@ void FillCurveList(int16_t code) {
 
 void AddSampleLine(int16_t set, int16_t n) {
   CurveWindow& window = MainWindow();
-  platform::LineList& targets = window.ListData(kTargets);
+  platform::ListBox& targets = window.ListData(kTargets);
   if (n == 0) {
     if (targets.ListCount() > 0) targets.AddItem(QString());
     targets.AddItem(core::SampleBlockHeading(set));

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "Table.h"
+#include "calibration/Table.h"
 #include "core/CurveCodes.h"
 
 // The calibration tables of the one loaded CRV file. They live for the whole

@@ -1,4 +1,4 @@
-#include "CurveWindow.h"
+#include "calibration/CurveWindow.h"
 
 #include <cassert>
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <cstdint>
 
-#include "Command.h"
-#include "LineList.h"
-#include "Option.h"
 #include "core/CurveCodes.h"
+#include "platform/ListBox.h"
+#include "platform/MenuItem.h"
+#include "platform/OptionButton.h"
 
 namespace CURVEroutines {
 
@@ -14,16 +14,15 @@ namespace CURVEroutines {
 using namespace core;
 
 // What the calibration routines need of the main window. The main window
-// implements it with its controls, the command-line program with plain
-// lists; tests bind a small stand-in.
+// implements it with its controls; tests bind a small stand-in.
 class CurveWindow {
  public:
   virtual ~CurveWindow() = default;
 
   // The list and the option button of one curve code, 240..247.
-  virtual platform::LineList& ListData(int16_t code) = 0;
-  virtual platform::Option& ListSelect(int16_t code) = 0;
-  virtual platform::Command& mnuFilePrintChart() = 0;
+  virtual platform::ListBox& ListData(int16_t code) = 0;
+  virtual platform::OptionButton& ListSelect(int16_t code) = 0;
+  virtual platform::MenuItem& mnuFilePrintChart() = 0;
 
   // Appends msg to the status log, then CR LF when newlineflag is not 0.
   virtual void PrintMessage(const QString& msg, int16_t newlineflag) = 0;

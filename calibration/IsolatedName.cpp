@@ -1,4 +1,4 @@
-#include "IsolatedName.h"
+#include "calibration/IsolatedName.h"
 
 #include <QList>
 #include <QStringView>

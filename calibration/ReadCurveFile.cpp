@@ -1,10 +1,10 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "IsolatedName.h"
-#include "MessageBox.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/IsolatedName.h"
 #include "core/CrvRead.h"
 #include "core/ListText.h"
 #include "core/ReadTexts.h"
+#include "platform/MessageBox.h"
 
 namespace CURVEroutines {
 
@@ -26,7 +26,7 @@ void TakeInRows(const core::CrvRead& read) {
 // Each switch line's height is stored; the first two are listed under one heading.
 void TakeInSwitches(const core::CrvRead& read) {
   CurveWindow& window = MainWindow();
-  platform::LineList& targets = window.ListData(kTargets);
+  platform::ListBox& targets = window.ListData(kTargets);
   for (std::size_t i = 0; i < read.switches.size(); ++i) {
     const core::SwitchLine& line = read.switches[i];
     (line.up ? ElevUpHeight : ElevDownHeight) = line.height;

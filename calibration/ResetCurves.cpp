@@ -1,5 +1,5 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 
 namespace CURVEroutines {
 
@@ -17,7 +17,7 @@ void ResetCurves() {
   DeltaPresent.Fill(false);
   SamplesPresent.Fill(false);
   SampleHeight.Fill(kEmptySlot);
-  platform::LineList& targets = window.ListData(kTargets);
+  platform::ListBox& targets = window.ListData(kTargets);
   targets.Clear();
   ElevUpHeight = -1;
   ElevDownHeight = -1;

@@ -1,5 +1,5 @@
-#include "CURVEroutines.h"
-#include "CurveTables.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 
 namespace CURVEroutines {
 
@@ -20,7 +20,7 @@ void ShowCurvePoint(int16_t series, int16_t line) {
   const bool present = code <= kEmptyDown ? CurvePresent(code) : DeltaPresent(code);
   if (!present) return;
   CurveWindow& window = MainWindow();
-  platform::LineList& list = window.ListData(code);
+  platform::ListBox& list = window.ListData(code);
   if (line < 0 || line >= list.ListCount()) return;
 
   for (int16_t f = kFirstCode; f <= kLastCode; ++f) {

@@ -1,6 +1,6 @@
-#include "TableCopies.h"
+#include "calibration/TableCopies.h"
 
-#include "CurveTables.h"
+#include "calibration/CurveTables.h"
 
 namespace CURVEroutines {
 

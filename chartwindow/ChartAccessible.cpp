@@ -1,10 +1,10 @@
-#include "ChartAccessible.h"
+#include "chartwindow/ChartAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QWidget>
 
-#include "ChartControl.h"
+#include "chartwindow/ChartControl.h"
 
 namespace chartwindow {
 

@@ -1,4 +1,4 @@
-#include "ChartContentOf.h"
+#include "chartwindow/ChartContentOf.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,9 +4,9 @@
 #include <Qt>
 #include <array>
 
-#include "ChartGrid.h"
-#include "ChartTypes.h"
 #include "chart/ChartContent.h"
+#include "chartwindow/ChartGrid.h"
+#include "chartwindow/ChartTypes.h"
 
 namespace chartwindow {
 

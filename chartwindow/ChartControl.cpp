@@ -1,4 +1,4 @@
-#include "ChartControl.h"
+#include "chartwindow/ChartControl.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -6,13 +6,13 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "ChartAccessible.h"
-#include "ChartContentOf.h"
-#include "HitTest.h"
-#include "RoundHalfEven.h"
-#include "Twips.h"
 #include "chart/ChartStyle.h"
 #include "chart/PaintChart.h"
+#include "chartwindow/ChartAccessible.h"
+#include "chartwindow/ChartContentOf.h"
+#include "chartwindow/HitTest.h"
+#include "platform/RoundHalfEven.h"
+#include "platform/Twips.h"
 
 namespace chartwindow {
 

@@ -14,9 +14,9 @@
 #include <functional>
 #include <optional>
 
-#include "ChartGrid.h"
-#include "ChartTypes.h"
 #include "chart/ChartLayout.h"
+#include "chartwindow/ChartGrid.h"
+#include "chartwindow/ChartTypes.h"
 
 namespace chartwindow {
 

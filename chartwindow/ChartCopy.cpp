@@ -1,4 +1,4 @@
-#include "ChartCopy.h"
+#include "chartwindow/ChartCopy.h"
 
 #include <QBuffer>
 #include <QMimeData>

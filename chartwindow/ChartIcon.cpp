@@ -1,4 +1,4 @@
-#include "ChartIcon.h"
+#include "chartwindow/ChartIcon.h"
 
 #include <QtCore/qapplicationstatic.h>
 

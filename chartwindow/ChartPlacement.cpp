@@ -1,4 +1,4 @@
-#include "ChartPlacement.h"
+#include "chartwindow/ChartPlacement.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "ChartScaling.h"
+#include "chartwindow/ChartScaling.h"
 
-#include "CurveTables.h"
+#include "calibration/CurveTables.h"
 #include "core/CurveCodes.h"
 
 namespace chartwindow {

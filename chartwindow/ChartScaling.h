@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ChartGrid.h"
+#include "chartwindow/ChartGrid.h"
 #include "core/ChartScale.h"
 
 // The chart's copy of the seven plotted curves and how it is scaled.

@@ -1,4 +1,4 @@
-#include "FrmChart.h"
+#include "chartwindow/FrmChart.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,17 +9,17 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "CURVEroutines.h"
-#include "ChartCopy.h"
-#include "ChartIcon.h"
-#include "ChartPlacement.h"
-#include "CurveTables.h"
-#include "FileName.h"
-#include "IsolatedName.h"
-#include "RoundHalfEven.h"
-#include "Twips.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/IsolatedName.h"
 #include "chart/ChartDescription.h"
+#include "chartwindow/ChartCopy.h"
+#include "chartwindow/ChartIcon.h"
+#include "chartwindow/ChartPlacement.h"
 #include "core/GeneralNumber.h"
+#include "platform/FileName.h"
+#include "platform/RoundHalfEven.h"
+#include "platform/Twips.h"
 
 namespace {
 

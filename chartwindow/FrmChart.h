@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <array>
 
-#include "ChartControl.h"
-#include "ChartGrid.h"
-#include "ChartScaling.h"
+#include "chartwindow/ChartControl.h"
+#include "chartwindow/ChartGrid.h"
+#include "chartwindow/ChartScaling.h"
 
 // The chart window beside the main window: the seven curves of the loaded
 // file against height, with a read-out under the mouse. Creating it loads it

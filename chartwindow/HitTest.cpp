@@ -1,4 +1,4 @@
-#include "HitTest.h"
+#include "chartwindow/HitTest.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "ChartTypes.h"
+#include "chartwindow/ChartTypes.h"
 
 namespace chartwindow {
 

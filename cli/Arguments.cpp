@@ -5,8 +5,8 @@
 #include <optional>
 #include <utility>
 
-#include "Invocation.h"
-#include "PrintableName.h"
+#include "cli/Invocation.h"
+#include "cli/PrintableName.h"
 
 namespace cli {
 

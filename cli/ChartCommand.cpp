@@ -2,13 +2,13 @@
 // reference run and the marks when asked for.
 #include <optional>
 
-#include "ChartExtras.h"
-#include "ChartFile.h"
-#include "Commands.h"
-#include "CurveSnapshot.h"
-#include "FileOutcome.h"
-#include "PrintableName.h"
-#include "SameFile.h"
+#include "cli/ChartExtras.h"
+#include "cli/ChartFile.h"
+#include "cli/Commands.h"
+#include "cli/CurveSnapshot.h"
+#include "cli/FileOutcome.h"
+#include "cli/PrintableName.h"
+#include "cli/SameFile.h"
 
 namespace cli {
 

@@ -1,6 +1,6 @@
 // The chart of a run as the chart window draws it, with what mirelda-crv
 // adds: a reference run and marks.
-#include "ChartExtras.h"
+#include "cli/ChartExtras.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "CurveSnapshot.h"
 #include "chart/ChartContent.h"
+#include "cli/CurveSnapshot.h"
 
 namespace cli {
 

@@ -1,9 +1,9 @@
-#include "ChartFile.h"
+#include "cli/ChartFile.h"
 
 #include <QImageWriter>
 
-#include "OutputFile.h"
 #include "chart/ChartOutput.h"
+#include "cli/OutputFile.h"
 
 namespace cli {
 

@@ -1,9 +1,9 @@
 // check: one line per file, the reader's outcome, as text or as JSON.
-#include "Commands.h"
-#include "CrvFiles.h"
-#include "FileJson.h"
-#include "FileOutcome.h"
-#include "PrintableName.h"
+#include "cli/Commands.h"
+#include "cli/CrvFiles.h"
+#include "cli/FileJson.h"
+#include "cli/FileOutcome.h"
+#include "cli/PrintableName.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Invocation.h"
-#include "Output.h"
+#include "cli/Invocation.h"
+#include "cli/Output.h"
 
 namespace cli {
 

@@ -1,12 +1,12 @@
 // compare: how a file's curves changed against a reference run.
 #include <QLocale>
 
-#include "ChartExtras.h"
-#include "Commands.h"
-#include "CurveCompare.h"
-#include "CurveSnapshot.h"
-#include "FileOutcome.h"
-#include "PrintableName.h"
+#include "cli/ChartExtras.h"
+#include "cli/Commands.h"
+#include "cli/CurveCompare.h"
+#include "cli/CurveSnapshot.h"
+#include "cli/FileOutcome.h"
+#include "cli/PrintableName.h"
 
 namespace cli {
 

@@ -1,4 +1,4 @@
-#include "CrvFiles.h"
+#include "cli/CrvFiles.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

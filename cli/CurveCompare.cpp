@@ -1,4 +1,4 @@
-#include "CurveCompare.h"
+#include "cli/CurveCompare.h"
 
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"

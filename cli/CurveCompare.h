@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "CurveSnapshot.h"
+#include "cli/CurveSnapshot.h"
 
 namespace cli {
 

@@ -1,4 +1,4 @@
-#include "CurveCsv.h"
+#include "cli/CurveCsv.h"
 
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"

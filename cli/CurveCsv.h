@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "CurveSnapshot.h"
+#include "cli/CurveSnapshot.h"
 
 namespace cli {
 

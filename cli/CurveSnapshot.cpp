@@ -1,4 +1,4 @@
-#include "CurveSnapshot.h"
+#include "cli/CurveSnapshot.h"
 
 #include "core/SampleSets.h"
 

@@ -1,9 +1,9 @@
-#include "FileFacts.h"
+#include "cli/FileFacts.h"
 
 #include <QByteArray>
 
-#include "PrintableName.h"
-#include "TextDecode.h"
+#include "cli/PrintableName.h"
+#include "cli/TextDecode.h"
 #include "core/ChartScale.h"
 #include "core/CurveNames.h"
 #include "core/FileNameBytes.h"

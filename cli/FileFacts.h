@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "ChartExtras.h"
-#include "CurveSnapshot.h"
-#include "FileOutcome.h"
+#include "cli/ChartExtras.h"
+#include "cli/CurveSnapshot.h"
+#include "cli/FileOutcome.h"
 #include "core/CrvRead.h"
 
 // What a technician reads about one file, in the words info and the sheet share.

@@ -1,11 +1,11 @@
-#include "FileJson.h"
+#include "cli/FileJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "PrintableName.h"
-#include "ReadReason.h"
-#include "TextDecode.h"
+#include "cli/PrintableName.h"
+#include "cli/ReadReason.h"
+#include "cli/TextDecode.h"
 #include "core/FileNameBytes.h"
 #include "core/StartName.h"
 

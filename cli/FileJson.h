@@ -3,7 +3,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "FileOutcome.h"
+#include "cli/FileOutcome.h"
 
 // The facts of a file's read as JSON, for scripts: one object on one line.
 namespace cli {

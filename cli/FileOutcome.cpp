@@ -1,7 +1,7 @@
-#include "FileOutcome.h"
+#include "cli/FileOutcome.h"
 
-#include "PrintableName.h"
-#include "ReadReason.h"
+#include "cli/PrintableName.h"
+#include "cli/ReadReason.h"
 #include "core/ReadTexts.h"
 #include "core/SampleSets.h"
 #include "core/StartName.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Output.h"
+#include "cli/Output.h"
 #include "core/CrvRead.h"
 
 namespace cli {

@@ -1,6 +1,6 @@
-#include "HelpText.h"
+#include "cli/HelpText.h"
 
-#include "AppInfo.h"
+#include "platform/AppInfo.h"
 
 namespace cli {
 

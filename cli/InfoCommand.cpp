@@ -1,12 +1,12 @@
 // info: which installation and run a file belongs to, and what it holds.
 #include <QJsonArray>
 
-#include "ChartExtras.h"
-#include "Commands.h"
-#include "FileFacts.h"
-#include "FileJson.h"
-#include "PrintableName.h"
-#include "TextDecode.h"
+#include "cli/ChartExtras.h"
+#include "cli/Commands.h"
+#include "cli/FileFacts.h"
+#include "cli/FileJson.h"
+#include "cli/PrintableName.h"
+#include "cli/TextDecode.h"
 #include "core/ChartScale.h"
 #include "core/CurveNames.h"
 

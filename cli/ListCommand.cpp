@@ -2,11 +2,11 @@
 #include <optional>
 #include <vector>
 
-#include "Commands.h"
-#include "CurveCsv.h"
-#include "FileOutcome.h"
-#include "PrintableName.h"
-#include "RunCsv.h"
+#include "cli/Commands.h"
+#include "cli/CurveCsv.h"
+#include "cli/FileOutcome.h"
+#include "cli/PrintableName.h"
+#include "cli/RunCsv.h"
 #include "core/CurveNames.h"
 #include "core/ListText.h"
 

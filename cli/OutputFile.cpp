@@ -1,4 +1,4 @@
-#include "OutputFile.h"
+#include "cli/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "FileName.h"
-#include "SignalCleanup.h"
+#include "cli/SignalCleanup.h"
+#include "platform/FileName.h"
 
 namespace cli {
 

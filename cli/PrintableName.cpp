@@ -1,4 +1,4 @@
-#include "PrintableName.h"
+#include "cli/PrintableName.h"
 
 #include "core/FileNameBytes.h"
 

@@ -1,8 +1,8 @@
-#include "ReadReason.h"
+#include "cli/ReadReason.h"
 
 #include <QByteArray>
 
-#include "PrintableName.h"
+#include "cli/PrintableName.h"
 #include "core/FileNameBytes.h"
 
 namespace cli {

@@ -1,12 +1,12 @@
 // report: a calibration sheet of one file, as an A4 PDF.
 #include <QLocale>
 
-#include "Commands.h"
-#include "CurveCompare.h"
-#include "OutputFile.h"
-#include "PrintableName.h"
-#include "SameFile.h"
-#include "sheet/CalibrationSheet.h"
+#include "cli/Commands.h"
+#include "cli/CurveCompare.h"
+#include "cli/OutputFile.h"
+#include "cli/PrintableName.h"
+#include "cli/SameFile.h"
+#include "cli/sheet/CalibrationSheet.h"
 
 namespace cli {
 

@@ -1,6 +1,6 @@
-#include "RunCsv.h"
+#include "cli/RunCsv.h"
 
-#include "TextDecode.h"
+#include "cli/TextDecode.h"
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"
 

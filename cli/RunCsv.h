@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "CurveSnapshot.h"
+#include "cli/CurveSnapshot.h"
 #include "core/CrvRead.h"
 
 namespace cli {

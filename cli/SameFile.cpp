@@ -1,11 +1,11 @@
-#include "SameFile.h"
+#include "cli/SameFile.h"
 
 #include <sys/stat.h>
 
 #include <utility>
 
-#include "FileName.h"
-#include "PrintableName.h"
+#include "cli/PrintableName.h"
+#include "platform/FileName.h"
 
 namespace cli {
 

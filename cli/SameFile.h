@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "Invocation.h"
-#include "Output.h"
+#include "cli/Invocation.h"
+#include "cli/Output.h"
 
 namespace cli {
 

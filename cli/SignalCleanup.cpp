@@ -1,4 +1,4 @@
-#include "SignalCleanup.h"
+#include "cli/SignalCleanup.h"
 
 #include <limits.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
-#include "TextDecode.h"
+#include "cli/TextDecode.h"
 
 #include <QStringDecoder>
 #include <optional>
 
-#include "PrintableName.h"
+#include "cli/PrintableName.h"
 
 namespace cli {
 

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "CommandLine.h"
-#include "Commands.h"
-#include "HelpText.h"
-#include "Invocation.h"
-#include "Output.h"
-#include "PrintableName.h"
+#include "cli/Commands.h"
+#include "cli/HelpText.h"
+#include "cli/Invocation.h"
+#include "cli/Output.h"
+#include "cli/PrintableName.h"
+#include "platform/CommandLine.h"
 
 namespace {
 

@@ -67,6 +67,7 @@ class CrvReader {
 
   CrvRead& read_;
   bool keepPreamble_;
+  const std::array<std::string, kSampleSets>& headings_ = HeadingsUpper();
   ReadProblem problem_;
   int16_t rowState_ = kSeekingHeader;
   int16_t section_ = kNoSection;
@@ -105,7 +106,7 @@ Outcome CrvReader::HandleDataRow(const TextLine& line) {
 }
 
 void CrvReader::Remark(const TextLine& line) {
-  if (!keepPreamble_ || line.head.find_first_not_of(' ') == std::string::npos) return;
+  if (line.head.find_first_not_of(' ') == std::string::npos) return;
   if (read_.remarks.size() < kRemarksKept) {
     read_.remarks.push_back({line.head, line.truncated, line.length});
   }
@@ -114,10 +115,10 @@ void CrvReader::Remark(const TextLine& line) {
 
 Outcome CrvReader::HandleTrailer(const TextLine& line) {
   bool heading = false;
-  for (int16_t set = 0; set < kSampleSets; ++set) {
-    if (!line.truncated && EqualsUpper(line.head, HeadingsUpper()[static_cast<std::size_t>(set)])) {
-      section_ = set;
-      read_.blocks.push_back({set, {}});
+  for (std::size_t set = 0; set < headings_.size() && !line.truncated; ++set) {
+    if (EqualsUpper(line.head, headings_[set])) {
+      section_ = static_cast<int16_t>(set);
+      read_.blocks.push_back({section_, {}});
       heading = true;
     }
   }
@@ -128,7 +129,8 @@ Outcome CrvReader::HandleTrailer(const TextLine& line) {
 Outcome CrvReader::HandleSample(const TextLine& line) {
   // Comments inside a section are lines without "%,".
   if (!line.contains[kWatchPercentComma] || line.length == 0) {
-    Remark(line);
+    // Only a read that keeps the preamble keeps remarks; the viewer's does not.
+    if (keepPreamble_) Remark(line);
     return Outcome::Continue;
   }
   const auto sample = line.truncated ? std::nullopt : ParseSampleLine(line.head);
@@ -142,7 +144,8 @@ Outcome CrvReader::HandleSample(const TextLine& line) {
 
 Outcome CrvReader::HandleElev(const TextLine& line) {
   if (!StartsWithUpper(line.head, "ELEV") || !line.contains[kWatchComma]) {
-    Remark(line);
+    // Only a read that keeps the preamble keeps remarks; the viewer's does not.
+    if (keepPreamble_) Remark(line);
     return Outcome::Continue;
   }
   const auto elev = line.truncated ? std::nullopt : ParseElevLine(line.head);

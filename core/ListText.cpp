@@ -27,17 +27,21 @@ QString SampleBlockHeading(int16_t set) {
   return heading;
 }
 
+bool IsSampleHeight(const SampleSlots* set, int16_t height) {
+  for (std::size_t i = 0; set != nullptr && i < set->height.size(); ++i) {
+    if (set->height[i] == kEmptySlot) break;
+    if (set->height[i] == height) return true;
+  }
+  return false;
+}
+
 std::vector<ListLine> CurveListLines(int16_t code, const Curve& curve, const SampleSlots* set) {
   std::vector<ListLine> lines;
   lines.reserve(curve.size() + 1);
   lines.push_back({CurveCaption(code), false});
   for (std::size_t row = 0; row < curve.size(); ++row) {
-    bool marked = false;
-    for (std::size_t i = 0; set != nullptr && i < set->height.size(); ++i) {
-      if (set->height[i] == kEmptySlot) break;
-      if (set->height[i] == static_cast<int16_t>(row)) marked = true;
-    }
-    lines.push_back({ValueLine(static_cast<int16_t>(row), curve[row]), marked});
+    const auto height = static_cast<int16_t>(row);
+    lines.push_back({ValueLine(height, curve[row]), IsSampleHeight(set, height)});
   }
   return lines;
 }

@@ -28,6 +28,8 @@ QString SampleBlockHeading(int16_t set);
 // A measured curve's list (241..245): its caption, then one value line per
 // height, marked where a sample of its set (when it has one) lies.
 std::vector<ListLine> CurveListLines(int16_t code, const Curve& curve, const SampleSlots* set);
+// Whether a height's line is marked: a sample of the set lies there.
+bool IsSampleHeight(const SampleSlots* set, int16_t height);
 
 // A difference curve's list: one value line per height, no caption.
 std::vector<ListLine> DeltaListLines(const Curve& curve);

@@ -42,5 +42,6 @@ set(CPACK_SOURCE_IGNORE_FILES
   "^${source_root}/build[^/]*/"
   "^${source_root}/out/"
   "^${source_root}/fuzz-corpus-work/"
+  "/__pycache__/"
   "\\.png\\.tmp$")
 include(CPack)

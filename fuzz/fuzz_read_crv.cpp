@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "FakeCurveWindow.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 #include "core/CrvRead.h"
+#include "tests/calibration/FakeCurveWindow.h"
 
 using namespace CURVEroutines;
 

@@ -1,5 +1,5 @@
 // The main window's frame, controls and menus, placed in twips as designed.
-#include "FrmCURVE.h"
+#include "mainwindow/FrmCURVE.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "CURVEroutines.h"
-#include "FileDrop.h"
-#include "FrmChart.h"
-#include "Twips.h"
+#include "calibration/CURVEroutines.h"
+#include "chartwindow/FrmChart.h"
+#include "platform/FileDrop.h"
+#include "platform/Twips.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <memory>
 
-#include "ControlArray.h"
-#include "CurveWindow.h"
-#include "FileOpenDialog.h"
-#include "FrmChart.h"
-#include "ListBox.h"
-#include "MenuItem.h"
-#include "OptionButton.h"
-#include "StatusBox.h"
+#include "calibration/CurveWindow.h"
+#include "chartwindow/FrmChart.h"
 #include "core/CurveCodes.h"
+#include "platform/ControlArray.h"
+#include "platform/FileOpenDialog.h"
+#include "platform/ListBox.h"
+#include "platform/MenuItem.h"
+#include "platform/OptionButton.h"
+#include "platform/StatusBox.h"
 
 class QPushButton;
 

@@ -3,8 +3,8 @@
 #include <QShowEvent>
 #include <QWindow>
 
-#include "FrmCURVE.h"
-#include "FrmChart.h"
+#include "chartwindow/FrmChart.h"
+#include "mainwindow/FrmCURVE.h"
 
 void FrmCURVE::ShowChart() {
   if (!ChartLoaded()) LoadChart();

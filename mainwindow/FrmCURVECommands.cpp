@@ -1,14 +1,14 @@
 // The main window's commands: start-up, load, list choice, print and quit.
 #include <QCloseEvent>
 
-#include "CURVEroutines.h"
-#include "CurveTables.h"
-#include "FrmCURVE.h"
-#include "FrmChart.h"
-#include "IsolatedName.h"
-#include "MessageBox.h"
-#include "WindowPrinter.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
+#include "calibration/IsolatedName.h"
+#include "chartwindow/FrmChart.h"
 #include "core/StartName.h"
+#include "mainwindow/FrmCURVE.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowPrinter.h"
 
 using CURVEroutines::kFirstCode;
 using CURVEroutines::kLastCode;

@@ -1,8 +1,8 @@
 // The main window's status log and About box.
-#include "FileName.h"
-#include "FrmCURVE.h"
-#include "MessageBox.h"
-#include "StatusLog.h"
+#include "mainwindow/FrmCURVE.h"
+#include "mainwindow/StatusLog.h"
+#include "platform/FileName.h"
+#include "platform/MessageBox.h"
 
 void FrmCURVE::PrintMessage(const QString& msg, int16_t newlineflag) {
   // A file name in it that is not UTF-8 is shown as well as it can be.

@@ -1,6 +1,6 @@
-#include "StatusLog.h"
+#include "mainwindow/StatusLog.h"
 
-#include "AppInfo.h"
+#include "platform/AppInfo.h"
 
 namespace mainwindow {
 

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "platform/CommandLine.h"
 
-#include "FileName.h"
+#include "platform/FileName.h"
 
 namespace platform {
 

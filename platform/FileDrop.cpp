@@ -1,4 +1,4 @@
-#include "FileDrop.h"
+#include "platform/FileDrop.h"
 
 #include <sys/stat.h>
 
@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "FileName.h"
+#include "platform/FileName.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "FileOpenDialog.h"
+#include "platform/FileOpenDialog.h"
 
 #include <unistd.h>
 
@@ -7,9 +7,9 @@
 #include <array>
 #include <climits>
 
-#include "FileName.h"
-#include "FolderListing.h"
-#include "OpenFileWindow.h"
+#include "platform/FileName.h"
+#include "platform/FolderListing.h"
+#include "platform/OpenFileWindow.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "FolderListing.h"
+#include "platform/FolderListing.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "FileName.h"
+#include "platform/FileName.h"
 
 namespace platform {
 

@@ -1,9 +1,11 @@
-#include "LineList.h"
+#include "platform/LineList.h"
+
+#include <utility>
 
 namespace platform {
 
-void LineList::AddItem(const QString& line) {
-  lines_.push_back({line, false});
+void LineList::AddItem(QString line) {
+  lines_.push_back({std::move(line), false});
   Changed(Change::Added, ListCount() - 1);
 }
 

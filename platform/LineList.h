@@ -20,7 +20,7 @@ class LineList {
 
   Style ListStyle() const { return style_; }
 
-  void AddItem(const QString& line);
+  void AddItem(QString line);
   void RemoveItem(int index);
   // Removes every line at once, as removing the first until none is left does.
   void Clear();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "LineList.h"
+#include "platform/LineList.h"
 
 class QListWidget;
 class QWidget;

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "Command.h"
-
-class QAction;
+#include <QAction>
+#include <QString>
 
 namespace platform {
 
-// A menu item on a window: a Command shown by the menu's action.
-class MenuItem : public Command {
+// A menu item on a window, by the names its routines use; the action holds
+// its state.
+class MenuItem {
  public:
-  explicit MenuItem(QAction* action);
+  explicit MenuItem(QAction* action) : action_(action) {}
+
+  bool Enabled() const { return action_->isEnabled(); }
+  void SetEnabled(bool enabled) { action_->setEnabled(enabled); }
+  // With the access key after an ampersand: "&Print Chart".
+  QString Caption() const { return action_->text(); }
 
   QAction* action() const { return action_; }
-
- protected:
-  void Changed() override;
 
  private:
   QAction* action_;

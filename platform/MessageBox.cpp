@@ -1,10 +1,10 @@
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "AppInfo.h"
-#include "FileName.h"
+#include "platform/AppInfo.h"
+#include "platform/FileName.h"
 
 namespace platform {
 

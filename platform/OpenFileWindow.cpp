@@ -1,4 +1,4 @@
-#include "OpenFileWindow.h"
+#include "platform/OpenFileWindow.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -14,8 +14,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "FileName.h"
-#include "FolderListing.h"
+#include "platform/FileName.h"
+#include "platform/FolderListing.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "OptionButton.h"
+#include "platform/OptionButton.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -79,27 +79,47 @@ OptionGroup::~OptionGroup() {
 }
 
 OptionButton::OptionButton(QWidget* parent, OptionGroup& group, const QString& caption)
-    : Option(group, caption), button_(new GroupButton(caption, parent)), group_(group) {
+    : button_(new GroupButton(caption, parent)), group_(group) {
   group_.group_->addButton(button_);
   FixTabStops(group_.group_);
-  QObject::connect(button_, &QRadioButton::toggled, button_, [this](bool on) {
-    FixTabStops(group_.group_);
-    if (!showing_) TakeValue(on);
-  });
+  QObject::connect(button_, &QRadioButton::toggled, button_,
+                   [this](bool) { FixTabStops(group_.group_); });
 }
 
-void OptionButton::Changed() {
-  showing_ = true;
-  button_->setEnabled(Enabled());
-  if (Value()) {
-    button_->setChecked(true);
-  } else if (button_->isChecked()) {
-    // An exclusive group refuses to clear its checked button; lift it briefly.
-    group_.group_->setExclusive(false);
-    button_->setChecked(false);
-    group_.group_->setExclusive(true);
+bool OptionButton::Value() const {
+  return button_->isChecked();
+}
+
+void OptionButton::SetValue(bool selected) {
+  if (selected || !button_->isChecked()) {
+    button_->setChecked(selected);
+    return;
   }
-  showing_ = false;
+  // An exclusive group refuses to clear its checked button; lift it briefly.
+  group_.group_->setExclusive(false);
+  button_->setChecked(false);
+  group_.group_->setExclusive(true);
+}
+
+bool OptionButton::Enabled() const {
+  return button_->isEnabled();
+}
+
+void OptionButton::SetEnabled(bool enabled) {
+  button_->setEnabled(enabled);
+}
+
+QString OptionButton::Caption() const {
+  return button_->text();
+}
+
+void OptionButton::OnClick(std::function<void()> handler) {
+  // The group has unchecked the button selected before when this one's
+  // toggled arrives.
+  QObject::connect(button_, &QRadioButton::toggled, button_,
+                   [handler = std::move(handler)](bool on) {
+                     if (on) handler();
+                   });
 }
 
 }  // namespace platform

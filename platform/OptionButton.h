@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-
-#include "Option.h"
+#include <functional>
 
 class QButtonGroup;
 class QRadioButton;
@@ -12,32 +11,38 @@ namespace platform {
 
 class OptionGroup;
 
-// An option button on a window: an Option shown as a radio button. Changes
-// made through the option are shown at once; a selection by the user is taken
-// back into it, which runs its click handler.
-class OptionButton : public Option {
+// An option button on a window, by the names its routines use; the radio
+// button holds its state. The buttons of one group exclude each other.
+// Becoming selected, by the user or from code, runs the click handler;
+// selecting the selected button again is no click.
+class OptionButton {
  public:
   OptionButton(QWidget* parent, OptionGroup& group, const QString& caption);
+  OptionButton(const OptionButton&) = delete;
+  OptionButton& operator=(const OptionButton&) = delete;
+
+  bool Value() const;
+  void SetValue(bool selected);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  QString Caption() const;
+
+  void OnClick(std::function<void()> handler);
 
   QRadioButton* widget() const { return button_; }
-
- protected:
-  void Changed() override;
 
  private:
   QRadioButton* button_;
   OptionGroup& group_;
-  // Set while a change of the option is shown, so the button's signals about
-  // it are not taken back as the user's.
-  bool showing_ = false;
 };
 
-// The group that makes its option buttons mutually exclusive, on the window
-// as well as in their options.
-class OptionGroup : public OptionSet {
+// The group that makes its option buttons mutually exclusive.
+class OptionGroup {
  public:
   explicit OptionGroup(QWidget* parent);
-  ~OptionGroup() override;
+  ~OptionGroup();
+  OptionGroup(const OptionGroup&) = delete;
+  OptionGroup& operator=(const OptionGroup&) = delete;
 
  private:
   friend class OptionButton;

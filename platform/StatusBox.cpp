@@ -1,4 +1,4 @@
-#include "StatusBox.h"
+#include "platform/StatusBox.h"
 
 #include <QMimeData>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "WindowPrinter.h"
+#include "platform/WindowPrinter.h"
 
 #include <QLayout>
 #include <QPainter>

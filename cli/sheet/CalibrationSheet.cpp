@@ -1,22 +1,22 @@
 // The calibration sheet: a technician's record of one run on A4 paper.
-#include "sheet/CalibrationSheet.h"
+#include "cli/sheet/CalibrationSheet.h"
 
 #include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "CurveCompare.h"
-#include "FileFacts.h"
-#include "Invocation.h"
-#include "PrintableName.h"
 #include "chart/ChartLayout.h"
 #include "chart/PaintChart.h"
+#include "cli/CurveCompare.h"
+#include "cli/FileFacts.h"
+#include "cli/Invocation.h"
+#include "cli/PrintableName.h"
+#include "cli/sheet/SheetFlow.h"
+#include "cli/sheet/SheetSections.h"
+#include "cli/sheet/SheetWords.h"
 #include "core/CurveNames.h"
 #include "core/StartName.h"
-#include "sheet/SheetFlow.h"
-#include "sheet/SheetSections.h"
-#include "sheet/SheetWords.h"
 
 namespace cli {
 

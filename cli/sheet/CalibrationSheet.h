@@ -4,11 +4,11 @@
 #include <QString>
 #include <optional>
 
-#include "ChartExtras.h"
-#include "CurveSnapshot.h"
-#include "FileOutcome.h"
 #include "chart/ChartContent.h"
-#include "sheet/SheetIdentity.h"
+#include "cli/ChartExtras.h"
+#include "cli/CurveSnapshot.h"
+#include "cli/FileOutcome.h"
+#include "cli/sheet/SheetIdentity.h"
 
 class QIODevice;
 

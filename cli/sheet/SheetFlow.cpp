@@ -1,4 +1,4 @@
-#include "sheet/SheetFlow.h"
+#include "cli/sheet/SheetFlow.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,4 +1,4 @@
-#include "sheet/SheetIdentity.h"
+#include "cli/sheet/SheetIdentity.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <QCryptographicHash>
 #include <algorithm>
 
-#include "TextDecode.h"
+#include "cli/TextDecode.h"
 #include "core/FileNameBytes.h"
 
 namespace cli {

@@ -1,13 +1,13 @@
 // The sheet's sections of words: who and what it is of, the outcome, the
 // comparison, and the page of a refused file.
-#include "sheet/SheetSections.h"
+#include "cli/sheet/SheetSections.h"
 
 #include <QLocale>
 
-#include "PrintableName.h"
+#include "cli/PrintableName.h"
+#include "cli/sheet/SheetWords.h"
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"
-#include "sheet/SheetWords.h"
 
 namespace cli {
 

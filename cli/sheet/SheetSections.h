@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "CurveCompare.h"
-#include "sheet/CalibrationSheet.h"
-#include "sheet/SheetFlow.h"
+#include "cli/CurveCompare.h"
+#include "cli/sheet/CalibrationSheet.h"
+#include "cli/sheet/SheetFlow.h"
 
 // The parts of a calibration sheet, each laid down the flow in its turn.
 namespace cli {

@@ -4,10 +4,10 @@
 #include <QLocale>
 #include <QPainter>
 
+#include "cli/sheet/SheetSections.h"
+#include "cli/sheet/SheetWords.h"
 #include "core/CurveNames.h"
 #include "core/ValueLine.h"
-#include "sheet/SheetSections.h"
-#include "sheet/SheetWords.h"
 
 namespace cli {
 

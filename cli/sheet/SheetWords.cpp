@@ -1,4 +1,4 @@
-#include "sheet/SheetWords.h"
+#include "cli/sheet/SheetWords.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "CrvBuilder.h"
+#include "tests/calibration/CrvBuilder.h"
 
 #include <QDir>
 #include <QFile>

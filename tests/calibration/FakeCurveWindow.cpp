@@ -1,6 +1,6 @@
-#include "FakeCurveWindow.h"
+#include "tests/calibration/FakeCurveWindow.h"
 
-#include "CURVEroutines.h"
+#include "calibration/CURVEroutines.h"
 
 using namespace CURVEroutines;
 

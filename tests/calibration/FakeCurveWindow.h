@@ -6,13 +6,13 @@
 #include <QWidget>
 #include <memory>
 
-#include "ControlArray.h"
-#include "CurveWindow.h"
-#include "ListBox.h"
-#include "MenuItem.h"
-#include "MessageBox.h"
-#include "OptionButton.h"
+#include "calibration/CurveWindow.h"
 #include "core/CurveCodes.h"
+#include "platform/ControlArray.h"
+#include "platform/ListBox.h"
+#include "platform/MenuItem.h"
+#include "platform/MessageBox.h"
+#include "platform/OptionButton.h"
 
 // A stand-in main window for the calibration routines: real list boxes, option
 // buttons and menu item in a widget that is never shown. It records, in one

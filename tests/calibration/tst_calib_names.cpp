@@ -1,7 +1,7 @@
 // How a file name stands inside one of the viewer's sentences.
 #include <QtTest>
 
-#include "IsolatedName.h"
+#include "calibration/IsolatedName.h"
 
 using CURVEroutines::IsolatedName;
 

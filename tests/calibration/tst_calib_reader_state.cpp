@@ -4,11 +4,11 @@
 #include <QtTest>
 #include <limits>
 
-#include "CURVEroutines.h"
-#include "CrvBuilder.h"
-#include "CurveTables.h"
-#include "FakeCurveWindow.h"
+#include "calibration/CURVEroutines.h"
+#include "calibration/CurveTables.h"
 #include "core/ValueLine.h"
+#include "tests/calibration/CrvBuilder.h"
+#include "tests/calibration/FakeCurveWindow.h"
 
 using namespace CURVEroutines;
 

@@ -1,4 +1,4 @@
-#include "ChartSamples.h"
+#include "tests/chart/ChartSamples.h"
 
 #include "chart/ChartStyle.h"
 

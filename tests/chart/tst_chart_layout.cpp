@@ -8,10 +8,10 @@
 #include <cmath>
 #include <map>
 
-#include "ChartSamples.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartStyle.h"
 #include "chart/CurveBand.h"
+#include "tests/chart/ChartSamples.h"
 
 using charttest::Kind;
 

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "ChartSamples.h"
 #include "chart/BandStack.h"
 #include "chart/ChartOutput.h"
 #include "chart/ChartStyle.h"
+#include "tests/chart/ChartSamples.h"
 
 using charttest::Kind;
 

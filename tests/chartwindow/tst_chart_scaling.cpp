@@ -7,10 +7,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "ChartPlacement.h"
-#include "ChartScaling.h"
-#include "HitTest.h"
 #include "chart/AxisRules.h"
+#include "chartwindow/ChartPlacement.h"
+#include "chartwindow/ChartScaling.h"
+#include "chartwindow/HitTest.h"
 #include "core/GeneralNumber.h"
 
 using chartwindow::ChartGrid;

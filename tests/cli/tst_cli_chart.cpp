@@ -3,7 +3,7 @@
 // the switch lines at their own heights.
 #include <QTest>
 
-#include "ChartExtras.h"
+#include "cli/ChartExtras.h"
 #include "core/ChartScale.h"
 
 namespace {

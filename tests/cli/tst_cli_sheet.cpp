@@ -1,102 +1,17 @@
 // The calibration sheet as a user makes and files it: mirelda-crv report run
 // as a process, its pages read back with pdftotext.
-#include <QCryptographicHash>
-#include <QDir>
-#include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "../calibration/CrvBuilder.h"
+#include "tests/cli/SheetFixture.h"
 
-namespace {
-
-const QString kStrainInstallation = QStringLiteral("Harbour Street 12, car 1");
-const QString kStrainRun = QStringLiteral("run 2026-11-14 09:42");
-const QString kIssued = QStringLiteral("2026-12-01");
-
-QString Example(const char* name) {
-  return QStringLiteral(MIRELDA_EXAMPLES_DIR "/") + QLatin1String(name);
-}
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
-  return file.readAll();
-}
-
-QString Identifier(const QString& path) {
-  return QString::fromLatin1(
-      QCryptographicHash::hash(Bytes(path), QCryptographicHash::Sha256).toHex().left(12));
-}
-
-// The sheet of args written to sheet.pdf; the exit status.
-int Report(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(MIRELDA_CRV),
-          QStringList{"report", "-o", "sheet.pdf", "--issued", kIssued} + args);
-  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return -1;
-  return p.exitCode();
-}
-
-QString Poppler(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished() || p.exitCode() != 0) return QString();
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The text of each page, laid out as on paper.
-QStringList Pages() {
-  QStringList pages = Poppler("pdftotext", {"-layout", "sheet.pdf", "-"}).split('\f');
-  pages.removeLast();  // after the last page's form feed
-  return pages;
-}
-
-// The lines of a page that hold more than spaces.
-QStringList FilledLines(const QString& page) {
-  QStringList lines;
-  for (const QString& line : page.split('\n')) {
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
-  }
-  return lines;
-}
-
-}  // namespace
-
-class CliSheet : public QObject {
+class CliSheet : public QObject, SheetFixture {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    QVERIFY(dir_.isValid());
-    QDir::setCurrent(dir_.path());
-    QProcess probe;
-    probe.start("pdftotext", {"-v"});
-    if (!probe.waitForFinished() || probe.exitCode() != 0) {
-      QSKIP("pdftotext (poppler-utils) reads the sheets back");
-    }
-    const QByteArray strain = Bytes(Example("strain-car1.CRV"));
-    // Loaded Up 0.10 V higher at 37 %.
-    WriteCrv(dir_, QByteArray(strain).replace("37%,19931,25786,", "37%,19931,27097,"),
-             "changed.CRV");
-    // The same curves with 20 samples in each set and a note.
-    QByteArray trailer = "ELEVUP,46%\r\nELEVDOWN,48%\r\n";
-    for (const char* set : {"Loaded Up", "Empty Up", "Loaded Down", "Empty Down"}) {
-      trailer += QByteArray(set) + " Samples\r\n";
-      for (int h = 0; h < 100; h += 5) trailer += QByteArray::number(h) + "%,2000" + "0\r\n";
-    }
-    trailer += "Note: twenty samples a set\r\n";
-    const QByteArray curves = strain.left(strain.indexOf("ELEVUP")) + trailer;
-    WriteCrv(dir_, curves, "many.CRV");
-    // Lines before the header of any number and length.
-    WriteCrv(dir_, QByteArray(QByteArray(5000, 'x') + "\r\n").repeated(2000) + strain, "huge.CRV");
-    const QByteArray bad = Bytes(Example("bad-row.CRV"));
-    WriteCrv(dir_, QByteArray("note\r\n").repeated(300) + bad, "long-bad.CRV");
-    WriteCrv(dir_, strain, "notes.txt");
-  }
+  void initTestCase() { Setup(); }
 
   // Every page names the installation, the run and the file's identifier,
   // with its own number of all; every word lies on the A4 page, clear of
@@ -224,50 +139,6 @@ class CliSheet : public QObject {
     for (int h = 0; h <= 100; ++h) QCOMPARE(heights[h], h);
   }
 
-  // Wherever the pages break, no heading is the last thing on its page: a
-  // site that wraps to more lines moves every heading below it down a line.
-  void headingsKeepCompany_data() {
-    QTest::addColumn<QStringList>("args");
-    for (int lines = 0; lines <= 40; ++lines) {
-      QTest::addRow("site of %d lines", lines)
-          << QStringList{"many.CRV",
-                         "--reference",
-                         "changed.CRV",
-                         "--tolerance",
-                         "1",
-                         "--site",
-                         QStringLiteral("Harbour Offices ").repeated(6 * lines)};
-    }
-  }
-  void headingsKeepCompany() {
-    QFETCH(QStringList, args);
-    QCOMPARE(Report(args), 0);
-    const QStringList headings{"Result",
-                               "Compared with the reference run",
-                               "Differences from the reference, in volts (V)",
-                               "Elevation switches, height in %",
-                               "Target samples, each as height (%): value (V)",
-                               "Chart",
-                               "The curves by height, in volts (V)",
-                               "Notes in the file",
-                               "Lines before the header",
-                               "Signatures"};
-    int seen = 0;
-    for (const QString& page : Pages()) {
-      QStringList lines = FilledLines(page);
-      QVERIFY(lines.last().contains(QRegularExpression("page \\d+ of \\d+$")));
-      lines.removeLast();
-      for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!headings.contains(lines[i])) continue;
-        ++seen;
-        QVERIFY2(i + 1 < lines.size(), qPrintable(lines[i]));
-        // The chart goes with its heading: its own title is on the same page.
-        if (lines[i] == "Chart") QVERIFY(page.contains("Calibration Chart for many.CRV"));
-      }
-    }
-    QCOMPARE(seen, 10);
-  }
-
   // A refused file: one page that says it is not a calibration sheet, and why.
   void refused_data() {
     QTest::addColumn<QString>("file");
@@ -295,52 +166,6 @@ class CliSheet : public QObject {
     QVERIFY2(pages[0].simplified().contains(why), qPrintable(pages[0]));
     QVERIFY(
         Poppler("pdfinfo", {"sheet.pdf"}).contains(QRegularExpression("Title:\\s+Refused file")));
-  }
-
-  // Words for a customer, units said once, the file's own text decoded and bounded.
-  void words_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("present");
-    QTest::addColumn<QStringList>("absent");
-    const QStringList viewerWords{"INVALID", "Success!", "\\x"};
-    QTest::newRow("a pressure car without empty-up samples")
-        << QStringList{Example("pressure-car2.CRV")}
-        << QStringList{"No empty-up samples were taken.",
-                       "Notes in the file\nNote: empty up samples not taken",
-                       "Sensor: PRESSURE, chart range 0 to 2.5 V",
-                       "The chart draws this pressure sensor's readings in volts too"}
-        << viewerWords;
-    QTest::newRow("a strain car in mV")
-        << QStringList{Example("strain-car1.CRV")}
-        << QStringList{"Sensor: STRAIN, chart range 46 to 109 mV",
-                       "a reading of 1 V in the tables stands at 51.2 mV on the chart",
-                       "The file holds no notes after its curves."}
-        << viewerWords + QStringList{"different kinds"};
-    QTest::newRow("a reference of another kind")
-        << QStringList{Example("strain-car1.CRV"), "--reference", Example("pressure-car2.CRV")}
-        << QStringList{"Sensor: PRESSURE, chart range",
-                       "The reference reads as a pressure sensor and this file as a strain sensor"}
-        << viewerWords;
-    QTest::newRow("Windows-1252 text")
-        << QStringList{Example("pressure-car3.CRV"), "--technician", "Jürgen Groß"}
-        << QStringList{"Technician: R. Weiß – service round 12", "Calibrated by: Jürgen Groß",
-                       "Installation Müllerstraße 5, Aufzug 3 - 20°C"}
-        << viewerWords;
-    QTest::newRow("lines before the header bounded")
-        << QStringList{"huge.CRV"}
-        << QStringList{"1993 more lines are not shown.", "xxxxxxxx…xxxxxxxx"} << viewerWords;
-  }
-  void words() {
-    QFETCH(QStringList, args);
-    QFETCH(QStringList, present);
-    QFETCH(QStringList, absent);
-    QCOMPARE(Report(args), 0);
-    // Lines trimmed, so that a text found is on lines of its own.
-    const QString text = FilledLines(Pages().join('\n')).join('\n');
-    for (const QString& words : present) {
-      QVERIFY2(text.contains(words) || text.simplified().contains(words), qPrintable(words));
-    }
-    for (const QString& words : absent) QVERIFY2(!text.contains(words), qPrintable(words));
   }
 
  private:
@@ -373,8 +198,6 @@ class CliSheet : public QObject {
     }
     QCOMPARE(seen, pages);
   }
-
-  QTemporaryDir dir_;
 };
 
 QTEST_MAIN(CliSheet)

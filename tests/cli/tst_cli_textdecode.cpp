@@ -1,7 +1,7 @@
 // The lines of a file's own text as mirelda-crv shows them.
 #include <QTest>
 
-#include "TextDecode.h"
+#include "cli/TextDecode.h"
 
 class CliTextDecode : public QObject {
   Q_OBJECT

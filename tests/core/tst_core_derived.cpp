@@ -5,8 +5,8 @@
 #include <QtTest>
 #include <limits>
 
-#include "CrvBuilder.h"
 #include "core/ListText.h"
+#include "tests/calibration/CrvBuilder.h"
 
 using namespace core;
 

@@ -3,9 +3,9 @@
 // before the header. No window and no GUI application.
 #include <QtTest>
 
-#include "CrvBuilder.h"
-#include "ReadsFailAt.h"
 #include "core/CrvRead.h"
+#include "tests/calibration/CrvBuilder.h"
+#include "tests/core/ReadsFailAt.h"
 
 using namespace core;
 

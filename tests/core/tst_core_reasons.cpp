@@ -3,9 +3,9 @@
 #include <QtTest>
 #include <optional>
 
-#include "CrvBuilder.h"
-#include "ReadsFailAt.h"
 #include "core/CrvRead.h"
+#include "tests/calibration/CrvBuilder.h"
+#include "tests/core/ReadsFailAt.h"
 
 using namespace core;
 

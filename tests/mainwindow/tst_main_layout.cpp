@@ -13,8 +13,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include "FrmCURVE.h"
-#include "MessageBox.h"
+#include "mainwindow/FrmCURVE.h"
+#include "platform/MessageBox.h"
 
 class MainLayout : public QObject {
   Q_OBJECT

@@ -4,10 +4,10 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "AppInfo.h"
-#include "FrmCURVE.h"
-#include "MessageBox.h"
-#include "StatusLog.h"
+#include "mainwindow/FrmCURVE.h"
+#include "mainwindow/StatusLog.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");

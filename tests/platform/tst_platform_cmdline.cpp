@@ -9,8 +9,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "CommandLine.h"
-#include "FileName.h"
+#include "platform/CommandLine.h"
+#include "platform/FileName.h"
 
 namespace {
 QByteArray gGiven[] = {"mirelda", "-reverse", "-style", "windows", "H\xc3\xb6he", "1.CRV"};

@@ -16,11 +16,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "FileName.h"
-#include "FileOpenDialog.h"
-#include "FolderListing.h"
-#include "MessageBox.h"
-#include "OpenFileWindow.h"
+#include "platform/FileName.h"
+#include "platform/FileOpenDialog.h"
+#include "platform/FolderListing.h"
+#include "platform/MessageBox.h"
+#include "platform/OpenFileWindow.h"
 
 namespace {
 // The dialog shown by a CommonDialog, once it is up.

@@ -1,0 +1,28 @@
+# Fails when a source names a header of the project without its folder from
+# the project root ("CrvRead.h" for "core/CrvRead.h"). The compiler alone lets
+# that pass for a header beside the source; moc's output is the exception.
+set(folders core platform chart calibration chartwindow mainwindow cli tests)
+set(sources "")
+foreach(folder IN LISTS folders ITEMS app bench fuzz)
+  file(GLOB_RECURSE found RELATIVE ${ROOT} ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp
+    ${ROOT}/${folder}/*.c)
+  list(APPEND sources ${found})
+endforeach()
+list(JOIN folders "|" folders)
+set(bad "")
+set(looked 0)
+foreach(source IN LISTS sources)
+  file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    math(EXPR looked "${looked} + 1")
+    if(NOT line MATCHES "\"(${folders})/[^\"]+\"" AND NOT line MATCHES "\\.moc\"")
+      string(APPEND bad "\n  ${source}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "includes without their folder:${bad}")
+endif()
+if(looked EQUAL 0)
+  message(FATAL_ERROR "no include found under ${ROOT}: the check reads nothing")
+endif()

@@ -1,0 +1,17 @@
+# Fails when mirelda-crv's library links Qt Widgets or a library of the
+# viewer's windows, or when the program needs Qt Widgets to run.
+foreach(library IN LISTS LINKED)
+  if(library MATCHES "Widgets|PrintSupport|mirelda_(platform|calibration|chartwindow|mainwindow)$")
+    message(FATAL_ERROR "mirelda-crv links ${library}")
+  endif()
+endforeach()
+execute_process(COMMAND readelf --dynamic ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "readelf could not read ${PROGRAM}")
+endif()
+if(dynamic MATCHES "libQt6Widgets")
+  message(FATAL_ERROR "${PROGRAM} needs Qt Widgets")
+endif()
+if(NOT dynamic MATCHES "libQt6Gui")
+  message(FATAL_ERROR "${PROGRAM} shows no Qt Gui among its libraries: the check reads nothing")
+endif()
