@@ -22,5 +22,6 @@ sanitize_environment() {
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   # Only leaks inside system libraries are suppressed, never the program's own code.
-  export LSAN_OPTIONS=suppressions=$root/scripts/test-sanitize.supp:print_suppressions=0
+  # The path quoted: the sanitizers split their options at blanks and colons.
+  export LSAN_OPTIONS="suppressions='$root/scripts/test-sanitize.supp':print_suppressions=0"
 }
