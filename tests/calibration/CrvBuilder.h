@@ -34,6 +34,18 @@ struct CrvBuilder {
   int TrailerLine() const { return static_cast<int>(preamble.size()) + 1 + rows + 1; }
 };
 
+inline CrvBuilder WithTrailer(const QList<QByteArray>& trailer) {
+  CrvBuilder crv;
+  crv.trailer = trailer;
+  return crv;
+}
+// Replaces line n (1-based) of a default file.
+inline QByteArray WithLine(int n, const QByteArray& text) {
+  QList<QByteArray> lines = CrvBuilder().Lines();
+  lines[n - 1] = text;
+  return lines.join("\r\n") + "\r\n";
+}
+
 // Writes bytes to name (folders made as needed) inside dir and returns the path.
 QString WriteCrv(const QTemporaryDir& dir, const QByteArray& bytes,
                  const QString& name = QStringLiteral("t.CRV"));

@@ -34,17 +34,6 @@ inline QStringList Problem(int line) {
 const QStringList kUnfinished = Reading({"warn: Could not fully process {path}"});
 const QStringList kCannotOpen = {"warn: Could not open {path}", "log: Could not open file!"};
 
-inline CrvBuilder WithTrailer(const QList<QByteArray>& trailer) {
-  CrvBuilder crv;
-  crv.trailer = trailer;
-  return crv;
-}
-// Replaces line n (1-based) of a default file.
-inline QByteArray WithLine(int n, const QByteArray& text) {
-  QList<QByteArray> lines = CrvBuilder().Lines();
-  lines[n - 1] = text;
-  return lines.join("\r\n") + "\r\n";
-}
 inline QByteArray Utf16WithBom(const QByteArray& bytes) {
   const QString text = QString::fromLatin1(bytes);
   return QByteArray("\xFF\xFE") +

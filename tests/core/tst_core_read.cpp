@@ -50,16 +50,6 @@ QString Summary(const CrvRead& read) {
   return text + QStringLiteral("; pre %1").arg(read.preamble.size());
 }
 
-CrvBuilder WithTrailer(const QList<QByteArray>& trailer) {
-  CrvBuilder crv;
-  crv.trailer = trailer;
-  return crv;
-}
-QByteArray WithLine(int n, const QByteArray& text) {
-  QList<QByteArray> lines = CrvBuilder().Lines();
-  lines[n - 1] = text;
-  return lines.join("\r\n") + "\r\n";
-}
 
 }  // namespace
 

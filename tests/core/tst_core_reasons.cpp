@@ -14,16 +14,6 @@ namespace {
 constexpr int kFirstRowLine = 4;   // preamble 2 lines, header on line 3
 constexpr int kTrailerLine = 105;  // first line after the row of 100 %
 
-CrvBuilder WithTrailer(const QList<QByteArray>& trailer) {
-  CrvBuilder crv;
-  crv.trailer = trailer;
-  return crv;
-}
-QByteArray WithLine(int n, const QByteArray& text) {
-  QList<QByteArray> lines = CrvBuilder().Lines();
-  lines[n - 1] = text;
-  return lines.join("\r\n") + "\r\n";
-}
 
 // Why a read stops, one row per rule of the format (and a good file, which
 // leaves none): the rule, the line, the field and its text, the row due.
